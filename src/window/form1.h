@@ -1,0 +1,47 @@
+#pragma once
+
+#include "control/main_view.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace ricattura {
+
+// The program's one window: shows what the exercise writes and forwards every click.
+class Form1 final : public QWidget, public MainView {
+public:
+    using ClickHandler = std::function<void(Button)>;
+
+    explicit Form1(QWidget* parent = nullptr);
+
+    void setClickHandler(ClickHandler handler);
+
+    void setText(Field field, const std::string& text) override;
+    std::string markInputText() const override;
+    void setEnabled(Button button, bool enabled) override;
+
+    QPushButton* button(Button which) const { return buttons_[indexOf(which)]; }
+    QWidget* box(Field which) const;
+
+private:
+    void buildControls();
+    void applyTabOrder();
+
+    ClickHandler onClick_;
+    std::array<QPushButton*, kButtonCount> buttons_{};
+    QPlainTextEdit* instructions_ = nullptr;                 // Text1
+    std::array<QLineEdit*, kFieldCount - 1> counts_{};       // Text2 to Text10
+    std::array<QLabel*, kFieldCount> labels_{};
+};
+
+// The face every control uses, with fall-backs of matching metrics where it is missing.
+QFont formFont();
+
+}  // namespace ricattura
