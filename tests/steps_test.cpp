@@ -1,8 +1,10 @@
 #include "control/exercise_controller.h"
+#include "control/number_text.h"
 #include "fakes.h"
 #include "steps/capture.h"
 #include "steps/estimate.h"
 #include "steps/recapture.h"
+#include "support/hostile_inputs.h"
 
 #include <gtest/gtest.h>
 
@@ -157,33 +159,21 @@ TEST(EstimateStep, FailedEstimateLeavesAnEarlierOneStanding) {
     EXPECT_EQ(view.switches, (Switches{{Button::Command6, false}}));
 }
 
-struct MarkCase {
-    std::string typed;
-    double nmarcati;
-    std::string shown;
-};
-
-class MarkFishTest : public ::testing::TestWithParam<MarkCase> {};
-
-TEST_P(MarkFishTest, KeepsTheChoiceBetweenTenAndTheCatch) {
-    FakeView view;
-    SimulationState state{.ncatturati = 150, .nmarcati = 150, .dimpop = 2000};
-    view.type(GetParam().typed);
-    markFish(state, view);
-    EXPECT_EQ(state.nmarcati, GetParam().nmarcati);
-    EXPECT_EQ(view.text(Field::Text3), GetParam().shown);
-    EXPECT_DOUBLE_EQ(state.k, GetParam().nmarcati / 2000);
-    EXPECT_EQ(view.text(Field::Text1), "Una volta marcati " + GetParam().shown +
-                                           " individui, puoi procedere a riimetterli nel lago cliccando sul bottone 4.");
+TEST(MarkFishStep, KeepsAnyTypedChoiceBetweenTenAndTheCatch) {
+    for (const testing::HostileInput& input : testing::hostileInputs()) {
+        SCOPED_TRACE(input.label);
+        FakeView view;
+        SimulationState state{.ncatturati = testing::kCatchForHostileInputs, .dimpop = 2000};
+        view.type(input.text);
+        markFish(state, view);
+        EXPECT_EQ(state.nmarcati, input.markedOf150);
+        const std::string shown = fieldText(input.markedOf150);
+        EXPECT_EQ(view.text(Field::Text3), shown);
+        EXPECT_DOUBLE_EQ(state.k, input.markedOf150 / 2000);
+        EXPECT_EQ(view.text(Field::Text1),
+                  "Una volta marcati " + shown + " individui, puoi procedere a riimetterli nel lago cliccando sul bottone 4.");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Inputs, MarkFishTest,
-                         ::testing::Values(MarkCase{"pesci", 10, "10"}, MarkCase{"", 10, "10"},
-                                           MarkCase{"0", 10, "10"}, MarkCase{"-40", 10, "10"},
-                                           MarkCase{"9.5", 10, "10"}, MarkCase{"151", 150, "150"},
-                                           MarkCase{"1e309", 150, "150"}, MarkCase{"42.5", 42.5, "42.5"},
-                                           MarkCase{"  77 pesci", 77, "77"}, MarkCase{"10", 10, "10"},
-                                           MarkCase{"150", 150, "150"}));
 
 struct GuardCase {
     double before;
