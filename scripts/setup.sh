@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Installs whatever Debian packages are missing, then configures and builds into build/.
+# With --tests it also installs what the sanitizer and fuzzing builds need.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins libgtest-dev fonts-liberation2)
+if [ "${1:-}" = "--tests" ]; then packages+=(clang libclang-rt-14-dev); fi
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,6 +3,9 @@
 #include "control/number_text.h"
 #include "fakes.h"
 #include "support/hostile_inputs.h"
+#include "support/number_shape.h"
+#include "support/seeded_clock.h"
+#include "support/walk_choice.h"
 
 #include <gtest/gtest.h>
 
@@ -11,26 +14,14 @@
 #include <cstdint>
 #include <cstdlib>
 #include <random>
-#include <regex>
 #include <sstream>
 #include <string>
-#include <vector>
 
 namespace ricattura {
 namespace {
 
 using testing::FakeView;
 using Flags = std::array<bool, kButtonCount>;
-
-// A clock whose readings follow from a seed, so a walk with the real generator can be replayed.
-class SeededClock final : public Clock {
-public:
-    explicit SeededClock(std::uint64_t seed) : next_(seed) {}
-    std::uint64_t ticks() override { return next_ += 0x9E3779B97F4A7C15ULL; }
-
-private:
-    std::uint64_t next_;
-};
 
 // The button table, kept apart from the code under test: what each action switches.
 class EnableModel {
@@ -77,7 +68,7 @@ public:
 
     std::string playExercise(long& clicks) {
         FakeView view;
-        SeededClock clock(rng_());
+        testing::SeededClock clock(rng_());
         ClockRandomSource random(clock);
         bool exited = false;
         ExerciseController controller(view, random, [&exited] { exited = true; });
@@ -91,7 +82,7 @@ public:
                             : kind < 10 ? std::uniform_int_distribution<long>(200, 1200)(rng_)
                                         : std::uniform_int_distribution<long>(1, 90)(rng_);
         for (long i = 0; i < length && !exited; ++i, ++clicks) {
-            const Button b = pickButton(model.flags);
+            const Button b = testing::pickWalkButton(rng_, model.flags);
             if (b == Button::Command3 || std::uniform_int_distribution<int>(0, 19)(rng_) == 0) {
                 typed_ = testing::randomMarkText(rng_);
                 view.type(typed_);
@@ -127,25 +118,9 @@ public:
     long refusedEstimates = 0;
 
 private:
-    Button pickButton(const Flags& enabled) {
-        // Mostly a step that responds, so that walks reach the late steps and the exhaustion
-        // guard; now and then any step at all, and rarely Riparti or Esci.
-        const int roll = std::uniform_int_distribution<int>(0, 999)(rng_);
-        if (roll < 2) return Button::Command8;
-        if (roll < 7) return Button::Command9;
-        std::uniform_int_distribution<std::size_t> step(indexOf(Button::Command1), indexOf(Button::Command7));
-        if (roll < 150) return static_cast<Button>(step(rng_));
-        std::vector<Button> responding;
-        for (std::size_t b = indexOf(Button::Command1); b <= indexOf(Button::Command7); ++b)
-            if (enabled[b]) responding.push_back(static_cast<Button>(b));
-        if (responding.empty()) return Button::Command9;
-        return responding[std::uniform_int_distribution<std::size_t>(0, responding.size() - 1)(rng_)];
-    }
-
     // The rules every click must keep, whatever came before it.
     std::string check(Button b, const SimulationState& before, const SimulationState& after, const FakeView& view,
                       const ExerciseController& controller, const EnableModel& model) const {
-        static const std::regex kNumber(R"(-?(0|[1-9][0-9]*)(\.[0-9]*[1-9])?)");
         if (view.enabled != model.flags) return "Enabled flags differ from the button table";
         for (std::size_t i = 0; i < kButtonCount; ++i)
             if (controller.isEnabled(static_cast<Button>(i)) != view.enabled[i]) return "controller and view disagree";
@@ -157,7 +132,7 @@ private:
                 if (text.back() != '%') return "percentage without %";
                 text.pop_back();
             }
-            if (!text.empty() && !std::regex_match(text, kNumber))
+            if (!text.empty() && !testing::isPlainNumber(text))
                 return "Text" + std::to_string(f + 1) + " shows \"" + text + "\"";
         }
         for (double q : {after.cale, after.ncatturati, after.nmarcati, after.nricatturati, after.ngiamarcati, after.k,
