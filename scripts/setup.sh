@@ -5,7 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins libgtest-dev fonts-liberation2)
-if [ "${1:-}" = "--tests" ]; then packages+=(clang libclang-rt-14-dev); fi
+if [ "${1:-}" = "--tests" ]; then
+  packages+=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

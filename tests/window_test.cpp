@@ -134,6 +134,12 @@ TEST_F(WindowTest, HasTheTwentyNineControlsInPlace) {
     EXPECT_EQ(shot.pixelColor(control("Label10")->geometry().topLeft()), QColor(192, 192, 255));
 }
 
+TEST_F(WindowTest, ScalesAsAWholeOnDenseScreens) {
+    const double factor = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1;
+    EXPECT_EQ(form.devicePixelRatio(), factor);
+    EXPECT_EQ(form.grab().size(), QSize(451, 427) * factor);
+}
+
 TEST_F(WindowTest, EveryCaptionFitsItsControlInTheResolvedFont) {
     const QFontInfo resolved(form.font());
     EXPECT_TRUE(QStringList({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans"})

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "form_font.h"
 #include "layout.h"
 
 #include <QFont>
@@ -21,7 +22,6 @@ namespace {
 
 const QColor kFormBackground(192, 192, 255);
 const QColor kLabelText(0, 0, 192);
-constexpr double kFontPoints = 8.25;
 
 QString toWidgetText(const std::string& text) {
     // The exercise separates lines with CR LF; the widgets want a bare line feed.
@@ -29,16 +29,6 @@ QString toWidgetText(const std::string& text) {
 }
 
 }  // namespace
-
-QFont formFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(kFontPoints);
-    font.setWeight(QFont::Bold);
-    return font;
-}
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));

@@ -41,7 +41,4 @@ private:
     std::array<QLabel*, kFieldCount> labels_{};
 };
 
-// The face every control uses, with fall-backs of matching metrics where it is missing.
-QFont formFont();
-
 }  // namespace ricattura
