@@ -67,26 +67,12 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{".5", 0.5}, ParseCase{"+.5", 0.5}, ParseCase{"5.", 5}, ParseCase{".", 0}, ParseCase{"-", 0},
         ParseCase{"1.2.3", 1.2}, ParseCase{"1e", 1}, ParseCase{"1e+", 1}, ParseCase{"1ex", 1},
         ParseCase{"1e3", 1000}, ParseCase{"1E-2", 0.01}, ParseCase{"-.5e1", -5}, ParseCase{"2.5e1x", 25},
-        ParseCase{"12abc", 12}, ParseCase{"-0", 0}, ParseCase{"-0.0e5", 0}, ParseCase{"nan", 0},
-        ParseCase{"NaN", 0}, ParseCase{"inf", 0}, ParseCase{"-inf", 0}, ParseCase{"infinity", 0},
-        ParseCase{"0x10", 0}, ParseCase{"&H10", 0}, ParseCase{"1e309", DBL_MAX}, ParseCase{"-1e309", -DBL_MAX},
+        ParseCase{"12abc", 12}, ParseCase{"-0", 0}, ParseCase{"-0.0e5", 0}, ParseCase{"-inf", 0},
+        ParseCase{"0x10", 0}, ParseCase{"1e309", DBL_MAX}, ParseCase{"-1e309", -DBL_MAX},
         ParseCase{"1e99999999999999999999999", DBL_MAX}, ParseCase{"1e-400", 0}, ParseCase{"-1e-400", 0},
         ParseCase{"0.000000001e9", 1}, ParseCase{std::string(400, '9'), DBL_MAX},
         ParseCase{"0." + std::string(400, '0') + "1e401", 1},
-        ParseCase{std::string("3\0" "9", 3), 3}, ParseCase{"\xEF\xBC\x91\xEF\xBC\x92", 0} /* full-width 12 */,
-        ParseCase{"\xD9\xA4\xD9\xA2", 0} /* Arabic-Indic 42 */, ParseCase{"\xE2\x80\x8F" "15", 0} /* RTL mark */,
-        ParseCase{"\xFF\xFE" "7", 0} /* invalid UTF-8 */));
-
-TEST(LeadingNumber, HugeInputsEndQuickly) {
-    EXPECT_DOUBLE_EQ(leadingNumber(std::string(1 << 20, '7')), DBL_MAX);
-    EXPECT_DOUBLE_EQ(leadingNumber(std::string(1 << 20, 'x')), 0);
-    EXPECT_DOUBLE_EQ(leadingNumber("0." + std::string(1 << 20, '0')), 0);
-}
-
-TEST(LeadingNumber, RoundTripsWhatDecimalTextWrites) {
-    for (double v : {0.0, 1.0, -2100.0, 6.25, 0.29, 33600.0, 534600.0, 1e20, 2.0 / 3.0})
-        EXPECT_EQ(decimalText(leadingNumber(decimalText(v))), decimalText(v));
-}
+        ParseCase{"0." + std::string(1 << 20, '0'), 0}, ParseCase{std::string("3\0" "9", 3), 3}));
 
 }  // namespace
 }  // namespace ricattura
