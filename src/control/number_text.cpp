@@ -116,9 +116,8 @@ double leadingNumber(std::string_view text) {
     }
 
     double magnitude = 0.0;
-    const auto [end, error] = std::from_chars(text.data() + start, text.data() + i, magnitude,
-                                              std::chars_format::general);
-    (void)end;
+    const std::errc error =
+        std::from_chars(text.data() + start, text.data() + i, magnitude, std::chars_format::general).ec;
     if (error == std::errc::result_out_of_range) {
         const bool overflow = seenSignificant && firstSignificantPower + exponent > 0;
         magnitude = overflow ? std::numeric_limits<double>::max() : 0.0;
