@@ -23,7 +23,8 @@ QRect toPixels(const TwipRect& r);
 
 inline constexpr TwipRect kClientArea{0, 0, 6765, 6405};
 
-struct ButtonLayout {
+// A button or a label: a control with a fixed caption.
+struct CaptionedLayout {
     const char* name;
     const char* caption;
     TwipRect rect;
@@ -36,15 +37,8 @@ struct BoxLayout {
     int tabIndex;
 };
 
-struct LabelLayout {
-    const char* name;
-    const char* caption;
-    TwipRect rect;
-    int tabIndex;
-};
-
 // Indexed by Button.
-inline constexpr std::array<ButtonLayout, kButtonCount> kButtons{{
+inline constexpr std::array<CaptionedLayout, kButtonCount> kButtons{{
     {"Command1", "1. Crea un lago", {240, 120, 3000, 400}, 2},
     {"Command2", "2. Effettua una cala", {240, 720, 3000, 400}, 3},
     {"Command3", "3. Marca i pesci", {240, 2400, 3000, 400}, 4},
@@ -70,7 +64,7 @@ inline constexpr std::array<BoxLayout, kFieldCount> kBoxes{{
     {"Text10", {5640, 5040, 960, 400}, 19},
 }};
 
-inline constexpr std::array<LabelLayout, kFieldCount> kLabels{{
+inline constexpr std::array<CaptionedLayout, kFieldCount> kLabels{{
     {"Label1", "Istruzioni", {3600, 120, 1215, 255}, 1},
     {"Label2", "Individui catturati", {480, 1440, 1575, 255}, 20},
     {"Label3", "Individui da marcare", {240, 1920, 1815, 255}, 21},
