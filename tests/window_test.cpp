@@ -190,6 +190,10 @@ TEST_F(WindowTest, OnlyTheMarkBoxTakesTypingAndNoKeyClicksAButton) {
     EXPECT_EQ(counts->text(), "");
     EXPECT_EQ(mark->text(), "dodici");
     EXPECT_EQ(exits, 0);
+    const QString pasted(100000, QLatin1Char('7'));  // past the line edit's usual 32767 limit
+    mark->selectAll();
+    mark->insert(pasted);
+    EXPECT_EQ(mark->text().size(), pasted.size());
     EXPECT_TRUE(form.button(Button::Command1)->isEnabled());
     EXPECT_EQ(shown(Field::Text1).toStdString().substr(0, 24), "Per iniziare la simulazi");
 }
