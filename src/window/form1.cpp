@@ -66,6 +66,8 @@ void Form1::buildControls() {
     instructions_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     instructions_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     instructions_->setTabChangesFocus(true);
+    // A caret the keyboard can move, so screen-reader users can read the guidance line by line.
+    instructions_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     for (auto& count : counts_) {
         count = new QLineEdit(this);
         count->setReadOnly(true);
