@@ -53,12 +53,6 @@ private:
     }
 };
 
-bool sameState(const SimulationState& a, const SimulationState& b) {
-    return a.cale == b.cale && a.ncatturati == b.ncatturati && a.nmarcati == b.nmarcati &&
-           a.nricatturati == b.nricatturati && a.ngiamarcati == b.ngiamarcati && a.k == b.k && a.dimpop == b.dimpop &&
-           a.stima == b.stima;
-}
-
 bool isWhole(double x) { return std::floor(x) == x; }
 
 // Plays random exercises and reports the first broken rule with everything needed to replay it.
@@ -92,12 +86,15 @@ public:
             const Flags flagsBefore = view.enabled;
             controller.click(b);
             const SimulationState& after = controller.state();
-            std::ostringstream where;
-            where << "seed " << seed_ << ", exercise " << exercise_ << ", click " << i << ", Command"
-                  << indexOf(b) + 1 << ": ";
+            auto where = [&] {
+                std::ostringstream context;
+                context << "seed " << seed_ << ", exercise " << exercise_ << ", click " << i << ", Command"
+                        << indexOf(b) + 1 << ": ";
+                return context.str();
+            };
             if (!flagsBefore[indexOf(b)]) {
-                if (!sameState(before, after) || view.texts != textsBefore || view.enabled != flagsBefore)
-                    return where.str() + "a disabled button changed something";
+                if (before != after || view.texts != textsBefore || view.enabled != flagsBefore)
+                    return where() + "a disabled button changed something";
                 continue;
             }
             model.apply(b, before, after);
@@ -107,7 +104,7 @@ public:
             if (b == Button::Command3) marked_ = true;
             if (b == Button::Command9) marked_ = false;
             if (std::string broken = check(b, before, after, view, controller, model); !broken.empty())
-                return where.str() + broken;
+                return where() + broken;
         }
         ++exercise_;
         return {};
@@ -150,7 +147,7 @@ private:
         }
         if (b == Button::Command6) {
             if (std::floor(before.ngiamarcati + 0.5) < 1) {
-                if (!sameState(before, after)) return "a refused estimate changed the record";
+                if (before != after) return "a refused estimate changed the record";
             } else {
                 if (!isWhole(after.ngiamarcati) || after.ngiamarcati < 1) return "estimate made with m < 1";
                 if (after.stima != std::floor(after.nricatturati * after.nmarcati / after.ngiamarcati + 0.5))

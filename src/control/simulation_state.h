@@ -12,6 +12,8 @@ struct SimulationState {
     double k = 0;             // marked fraction among the fish still in the lake
     double dimpop = 0;        // true population, hidden until the comparison
     double stima = 0;         // estimated population
+
+    bool operator==(const SimulationState&) const = default;
 };
 
 }  // namespace ricattura
