@@ -1,14 +1,84 @@
-#include "control/clock_random_source.h"
 #include "control/exercise_controller.h"
+#include "core/clock_random_source.h"
+#include "core/launch_options.h"
 #include "window/form1.h"
 
 #include <QApplication>
+#include <QStringList>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr int kExitNoDisplay = 1;
+constexpr int kExitBadArguments = 2;
+
+constexpr const char* kHelp =
+    "Uso: ricattura [--lago N]\n"
+    "\n"
+    "Simulazione didattica del metodo di cattura, marcatura e ricattura per stimare\n"
+    "quanti pesci vivono in un lago immaginario (stimatore di Lincoln-Petersen).\n"
+    "\n"
+    "  --lago N     lago della classe: con lo stesso N (da 1 a 999999) ogni studente\n"
+    "               ottiene lo stesso lago, e \"Riparti\" lo ripropone\n"
+    "  --help       mostra questo aiuto ed esce\n"
+    "  --version    mostra la versione ed esce\n";
+
+constexpr const char* kNoDisplay =
+    "ricattura: nessuno schermo disponibile; avvia il programma da una sessione grafica.\n";
+
+bool displayReachable() {
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
+}
+
+// What Qt says while it opens the display, held back until it is known whether it could.
+QStringList& heldMessages() {
+    static QStringList held;
+    return held;
+}
+
+// Qt ends the process when the display it was given cannot be opened: say so in the program's
+// own language and with the program's own status instead.
+void holdUnlessFatal(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) {
+        heldMessages() << message;
+        return;
+    }
+    std::fputs(kNoDisplay, stderr);
+    std::_Exit(kExitNoDisplay);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    ricattura::SteadyClock clock;
-    ricattura::ClockRandomSource random(clock);
+    using ricattura::LaunchOptions;
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    const LaunchOptions options = ricattura::parseCommandLine(args);
+    switch (options.action) {
+        case LaunchOptions::Action::Refuse: std::fprintf(stderr, "%s\n", options.refusal.c_str()); return kExitBadArguments;
+        case LaunchOptions::Action::Help: std::fputs(kHelp, stdout); return 0;
+        case LaunchOptions::Action::Version: std::puts("ricattura " RICATTURA_VERSION); return 0;
+        case LaunchOptions::Action::Run: break;
+    }
+    if (!displayReachable()) {
+        std::fputs(kNoDisplay, stderr);
+        return kExitNoDisplay;
+    }
+
+    // Qt gets no arguments of its own: every argument was checked above.
+    int qtArgc = 1;
+    const QtMessageHandler previous = qInstallMessageHandler(holdUnlessFatal);
+    QApplication app(qtArgc, argv);
+    qInstallMessageHandler(previous);
+    for (const QString& message : heldMessages()) std::fprintf(stderr, "%s\n", qPrintable(message));
+
+    const auto seedClock = ricattura::makeSeedClock(options.lakeCode);
+    ricattura::ClockRandomSource random(*seedClock);
     ricattura::Form1 form;
+    form.setWindowTitle(QString::fromStdString(ricattura::windowTitle(options.lakeCode)));
     ricattura::ExerciseController controller(form, random, [] { QApplication::quit(); });
     form.setClickHandler([&controller](ricattura::Button b) { controller.click(b); });
     form.show();

@@ -1,4 +1,6 @@
-#include "exercise_controller.h"
+#include "control/exercise_controller.h"
+
+#include "core/layout.h"
 
 #include "steps/capture.h"
 #include "steps/estimate.h"
@@ -17,7 +19,7 @@ constexpr const char* kIntroText =
 
 }  // namespace
 
-ExerciseController::EnabledMirror::EnabledMirror(MainView& view) : view_(view) {}
+ExerciseController::EnabledMirror::EnabledMirror(MainView& view) : view_(view), flags_(enabledAtStart()) {}
 
 void ExerciseController::EnabledMirror::setText(Field field, const std::string& text) {
     view_.setText(field, text);

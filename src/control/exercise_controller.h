@@ -1,8 +1,8 @@
 #pragma once
 
-#include "main_view.h"
-#include "random_source.h"
-#include "simulation_state.h"
+#include "core/main_view.h"
+#include "core/random_source.h"
+#include "core/simulation_state.h"
 
 #include <array>
 #include <functional>
@@ -36,7 +36,7 @@ private:
 
     private:
         MainView& view_;
-        std::array<bool, kButtonCount> flags_ = kEnabledAtStart;
+        std::array<bool, kButtonCount> flags_;
     };
 
     void showIntro();

@@ -1,7 +1,7 @@
-#include "capture.h"
+#include "steps/capture.h"
 
-#include "control/number_text.h"
-#include "haul.h"
+#include "core/number_text.h"
+#include "steps/haul.h"
 
 namespace ricattura {
 

@@ -1,6 +1,6 @@
-#include "estimate.h"
+#include "steps/estimate.h"
 
-#include "control/number_text.h"
+#include "core/number_text.h"
 
 #include <cmath>
 

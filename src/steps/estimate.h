@@ -1,7 +1,7 @@
 #pragma once
 
-#include "control/main_view.h"
-#include "control/simulation_state.h"
+#include "core/main_view.h"
+#include "core/simulation_state.h"
 
 namespace ricattura {
 

@@ -1,6 +1,6 @@
-#include "lake_creation.h"
+#include "steps/lake_creation.h"
 
-#include "control/number_text.h"
+#include "core/number_text.h"
 
 #include <cmath>
 

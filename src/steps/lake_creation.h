@@ -1,8 +1,8 @@
 #pragma once
 
-#include "control/main_view.h"
-#include "control/random_source.h"
-#include "control/simulation_state.h"
+#include "core/main_view.h"
+#include "core/random_source.h"
+#include "core/simulation_state.h"
 
 namespace ricattura {
 

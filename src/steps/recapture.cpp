@@ -1,7 +1,7 @@
-#include "recapture.h"
+#include "steps/recapture.h"
 
-#include "control/number_text.h"
-#include "haul.h"
+#include "core/number_text.h"
+#include "steps/haul.h"
 
 #include <cmath>
 

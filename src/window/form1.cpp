@@ -1,27 +1,30 @@
-#include "form1.h"
+#include "window/form1.h"
 
-#include "form_font.h"
-#include "layout.h"
+#include "window/form_font.h"
+#include "core/layout.h"
 
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
 
-#include <algorithm>
 #include <limits>
 #include <utility>
-#include <vector>
 
 namespace ricattura {
 
 namespace {
 
-const QColor kFormBackground(192, 192, 255);
-const QColor kLabelText(0, 0, 192);
+QColor toColor(Rgb c) { return {c.red, c.green, c.blue}; }
+
+QRect toRect(const TwipRect& twips) {
+    const PixelRect r = toPixels(twips);
+    return {r.left, r.top, r.width, r.height};
+}
 
 QString toWidgetText(const std::string& text) {
     // The exercise separates lines with CR LF; the widgets want a bare line feed.
@@ -32,12 +35,8 @@ QString toWidgetText(const std::string& text) {
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Stima della popolazione di un lago"));
-    setFixedSize(toPixels(kClientArea).size());
-    QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, kFormBackground);
-    setPalette(windowPalette);
-    setAutoFillBackground(true);
+    setWindowTitle(QString::fromUtf8(kWindowTitle));
+    setFixedSize(toRect(kClientArea).size());
     setFont(formFont());
     buildControls();
     applyTabOrder();
@@ -49,13 +48,13 @@ void Form1::buildControls() {
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         auto* label = new QLabel(QString::fromUtf8(kLabels[i].caption), this);
         label->setObjectName(QString::fromLatin1(kLabels[i].name));
-        label->setGeometry(toPixels(kLabels[i].rect));
+        label->setGeometry(toRect(kLabels[i].rect));
         QPalette p = label->palette();
-        p.setColor(QPalette::Window, kFormBackground);
-        p.setColor(QPalette::WindowText, kLabelText);
+        p.setColor(QPalette::Window, toColor(kFormBackground));
+        p.setColor(QPalette::WindowText, toColor(kLabelText));
         label->setPalette(p);
         label->setAutoFillBackground(true);
-        label->setAlignment(Qt::AlignTop | (i == 0 ? Qt::AlignLeft : Qt::AlignRight));
+        label->setAlignment(Qt::AlignTop | (kLabels[i].align == Align::Left ? Qt::AlignLeft : Qt::AlignRight));
         labels_[i] = label;
     }
 
@@ -68,18 +67,17 @@ void Form1::buildControls() {
     instructions_->setTabChangesFocus(true);
     // A caret the keyboard can move, so screen-reader users can read the guidance line by line.
     instructions_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    for (auto& count : counts_) {
-        count = new QLineEdit(this);
-        count->setReadOnly(true);
+    for (std::size_t i = 1; i < kFieldCount; ++i) {
+        auto* count = new QLineEdit(this);
+        count->setReadOnly(!kBoxes[i].editable);
+        count->setMaxLength(std::numeric_limits<int>::max());  // the student may paste any text
+        counts_[i - 1] = count;
     }
-    QLineEdit* markInput = counts_[indexOf(Field::Text3) - 1];
-    markInput->setReadOnly(false);
-    markInput->setMaxLength(std::numeric_limits<int>::max());
 
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         QWidget* field = box(static_cast<Field>(i));
         field->setObjectName(QString::fromLatin1(kBoxes[i].name));
-        field->setGeometry(toPixels(kBoxes[i].rect));
+        field->setGeometry(toRect(kBoxes[i].rect));
         field->setAccessibleName(labels_[i]->text());
         labels_[i]->setBuddy(field);
     }
@@ -87,9 +85,9 @@ void Form1::buildControls() {
     for (std::size_t i = 0; i < kButtonCount; ++i) {
         auto* push = new QPushButton(QString::fromUtf8(kButtons[i].caption), this);
         push->setObjectName(QString::fromLatin1(kButtons[i].name));
-        push->setGeometry(toPixels(kButtons[i].rect));
+        push->setGeometry(toRect(kButtons[i].rect));
         push->setAutoDefault(false);
-        push->setEnabled(kEnabledAtStart[i]);
+        push->setEnabled(kButtons[i].enabledAtStart);
         const auto which = static_cast<Button>(i);
         connect(push, &QPushButton::clicked, this, [this, which] {
             if (onClick_) onClick_(which);
@@ -99,11 +97,19 @@ void Form1::buildControls() {
 }
 
 void Form1::applyTabOrder() {
-    std::vector<std::pair<int, QWidget*>> order;
-    for (std::size_t i = 0; i < kButtonCount; ++i) order.emplace_back(kButtons[i].tabIndex, buttons_[i]);
-    for (std::size_t i = 0; i < kFieldCount; ++i) order.emplace_back(kBoxes[i].tabIndex, box(static_cast<Field>(i)));
-    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1].second, order[i].second);
+    QWidget* previous = nullptr;
+    for (const ControlRef& c : controlsInTabOrder()) {
+        if (c.kind == ControlRef::Kind::Label) continue;  // labels never take the focus
+        QWidget* next = c.kind == ControlRef::Kind::Button ? buttons_[c.index] : box(static_cast<Field>(c.index));
+        if (previous) setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+    // Only the form itself takes the form's colour: a palette would reach the buttons' and boxes'
+    // frames too, and the platform's own colours belong there.
+    QPainter(this).fillRect(rect(), toColor(kFormBackground));
 }
 
 void Form1::setClickHandler(ClickHandler handler) { onClick_ = std::move(handler); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control/main_view.h"
+#include "core/main_view.h"
 
 #include <QWidget>
 
@@ -29,6 +29,9 @@ public:
 
     QPushButton* button(Button which) const { return buttons_[indexOf(which)]; }
     QWidget* box(Field which) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void buildControls();

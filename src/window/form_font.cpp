@@ -1,22 +1,19 @@
-#include "form_font.h"
+#include "window/form_font.h"
+
+#include "core/layout.h"
 
 #include <QStringList>
 
 namespace ricattura {
 
-namespace {
-
-constexpr double kFontPoints = 8.25;
-
-}  // namespace
-
 QFont formFont() {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    QStringList families;
+    for (const char* family : kFormFont.families) families << QString::fromLatin1(family);
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(kFontPoints);
-    font.setWeight(QFont::Bold);
+    font.setPointSizeF(kFormFont.points);
+    font.setWeight(static_cast<QFont::Weight>(kFormFont.weight));
     return font;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <string>
 
@@ -14,10 +13,6 @@ inline constexpr std::size_t kButtonCount = 9;
 
 constexpr std::size_t indexOf(Field f) { return static_cast<std::size_t>(f); }
 constexpr std::size_t indexOf(Button b) { return static_cast<std::size_t>(b); }
-
-// Which buttons respond when the window first appears: only lake creation and exit.
-inline constexpr std::array<bool, kButtonCount> kEnabledAtStart{true, false, false, false, false,
-                                                                false, false, true, false};
 
 // The window as the exercise sees it. Texts are UTF-8 and use CR LF between lines.
 class MainView {

@@ -1,4 +1,4 @@
-#include "clock_random_source.h"
+#include "core/clock_random_source.h"
 
 #include <chrono>
 
@@ -7,6 +7,11 @@ namespace ricattura {
 std::uint64_t SteadyClock::ticks() {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+}
+
+std::unique_ptr<Clock> makeSeedClock(std::optional<std::uint64_t> lakeCode) {
+    if (lakeCode) return std::make_unique<LakeCodeClock>(*lakeCode);
+    return std::make_unique<SteadyClock>();
 }
 
 ClockRandomSource::ClockRandomSource(Clock& clock) : clock_(clock) { reseed(); }
