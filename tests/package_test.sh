@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a scratch root and checks that everything the
-# launcher names is where it expects it, and that the packaged program starts.
+# Builds the Debian package, has lintian judge it, unpacks it into a scratch root and checks that
+# everything the launcher names is where it expects it, that the manual pages and the two lintian
+# overrides are there, and that the packaged program starts and reports the package's version.
 set -euo pipefail
 build=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -11,6 +12,24 @@ deb=$(ls -t ricattura_*.deb | head -1)
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg -x "$deb" "$root"
+
+# Only the package's own overrides may silence a tag: no local configuration, no other profile.
+lintian --no-cfg --fail-on error,warning "$deb" || fail "lintian rejects $deb"
+overrides=$(sed '/^#/d;/^$/d' "$root/usr/share/lintian/overrides/ricattura" | sort)
+[ "$overrides" = $'ricattura: bogus-mail-host\nricattura: bogus-mail-host-in-debian-changelog' ] \
+  || fail "the lintian overrides are not exactly the two mail-host tags: $overrides"
+# The command line answers before any window opens, and without a display the program stops.
+for case in "0 --help" "0 --version" "2 --lago 0" "2 --lago" "2 --lago 7 --lago=7" "2 -platform offscreen" "1"; do
+  set -- $case
+  want=$1 status=0
+  shift
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/ricattura" "$@" >/dev/null 2>&1 || status=$?
+  [ "$status" -eq "$want" ] || fail "ricattura $* ended with status $status instead of $want"
+done
+version=$(dpkg-deb -f "$deb" Version)
+[ "$("$root/usr/bin/ricattura" --version)" = "ricattura $version" ] || fail "--version disagrees with $version"
+zgrep -q '^\.SH NAME' "$root/usr/share/man/man1/ricattura.1.gz" || fail "no English manual page"
+zgrep -q '^\.SH NOME' "$root/usr/share/man/it/man1/ricattura.1.gz" || fail "no Italian manual page in it/man1"
 
 desktop=$(ls "$root"/usr/share/applications/*.desktop)
 id=$(basename "$desktop" .desktop)
