@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Sets up and builds the program, then runs every test three ways: the normal build, the same
-# suite under AddressSanitizer and UndefinedBehaviorSanitizer, and the libFuzzer targets.
+# Sets up and builds both editions, then runs every test three ways: the normal build (with the
+# browser page in Chromium), the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and the libFuzzer run over the reading of typed numbers.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh --tests
+./web.sh
+scripts/setup.sh --tests -DRICATTURA_WEB_PAGE="$PWD/build-web/ricattura.html"
+npm ci --no-audit --no-fund --loglevel=error
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRICATTURA_SANITIZE=ON >/dev/null
 cmake --build build-sanitize -j2
@@ -30,7 +33,7 @@ done
 
 echo "== figures"
 for dir in build build-sanitize; do
-  grep -h -E '^(random walk|window stress):' "$dir/Testing/Temporary/LastTest.log" | sed "s|^|$dir: |" || true
+  grep -h -E '^(random walk|window walk|browser page):' "$dir/Testing/Temporary/LastTest.log" | sed "s|^|$dir: |" || true
 done
 grep -E '^([0-9]+/[0-9]+ Test: fuzz_[a-z_]+$|stat::number_of_executed_units)' build-fuzz/Testing/Temporary/LastTest.log || true
 echo "tests: $passed passed, $failed failed"

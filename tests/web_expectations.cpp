@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -15,40 +14,18 @@ using namespace ricattura;
 
 constexpr LakeCode kCode = 4242;
 
+// The series: click button N ("c"), type into Text3 ("t") or press a key there ("k"), so many times.
 struct Action {
-    std::string kind;  // "click", "type" into Text3, or "key" pressed in Text3
-    int button = 0;
-    std::string text;
+    char kind;
+    const char* what;
+    int times;
 };
-
-std::vector<Action> series() {
-    std::vector<Action> all;
-    auto clicks = [&all](int button, int times) {
-        for (int i = 0; i < times; ++i) all.push_back({"click", button, ""});
-    };
-    clicks(9, 1);  // disabled: nothing happens
-    clicks(1, 2);
-    clicks(2, 2);
-    all.push_back({"type", 0, "12.5"});
-    all.push_back({"key", 0, "Enter"});
-    all.push_back({"key", 0, "Escape"});
-    clicks(3, 1);
-    clicks(4, 1);
-    clicks(5, 4);
-    clicks(6, 1);
-    clicks(9, 1);  // the same lake again, now with a larger catch, all of it marked
-    clicks(1, 1);
-    clicks(2, 12);
-    clicks(3, 1);
-    clicks(4, 1);
-    clicks(5, 12);
-    clicks(6, 1);
-    clicks(7, 2);
-    clicks(5, 1);
-    clicks(6, 1);
-    clicks(7, 1);
-    return all;
-}
+constexpr Action kSeries[] = {
+    {'c', "9", 1}, {'c', "1", 2}, {'c', "2", 2}, {'t', "12.5", 1}, {'k', "Enter", 1}, {'k', "Escape", 1},
+    {'c', "3", 1}, {'c', "4", 1}, {'c', "5", 4}, {'c', "6", 1},  // too few marked: the estimate is refused
+    {'c', "9", 1}, {'c', "1", 1}, {'c', "2", 12}, {'c', "3", 1}, {'c', "4", 1}, {'c', "5", 12},
+    {'c', "6", 1}, {'c', "7", 2}, {'c', "5", 1}, {'c', "6", 1}, {'c', "7", 1},
+};
 
 std::string quoted(const std::string& text) {
     std::string out = "\"";
@@ -92,13 +69,13 @@ int main() {
     ExerciseController controller(view, random, [] {});
     controller.start();
     out += "},\"start\":{" + shown(view) + "},\"series\":[";
-    bool first = true;
-    for (const Action& a : series()) {
-        if (a.kind == "click") controller.click(Button(a.button - 1));
-        if (a.kind == "type") view.type(a.text);
-        out += std::string(first ? "" : ",\n") + "{\"kind\":\"" + a.kind + "\",\"button\":" + std::to_string(a.button) +
-               ",\"text\":" + quoted(a.text) + "," + shown(view) + "}";
-        first = false;
+    for (const Action& a : kSeries) {
+        for (int i = 0; i < a.times; ++i) {
+            if (a.kind == 'c') controller.click(Button(std::stoi(a.what) - 1));
+            if (a.kind == 't') view.type(a.what);
+            out += std::string("{\"kind\":\"") + a.kind + "\",\"what\":" + quoted(a.what) + "," + shown(view) + "},\n";
+        }
     }
+    out.resize(out.size() - 2);  // the last ",\n"
     std::puts((out + "]}").c_str());
 }

@@ -1,0 +1,214 @@
+// The browser edition: the same exercise, drawn into the page from the window's layout table.
+#include "control/exercise_controller.h"
+#include "core/clock_random_source.h"
+#include "core/launch_options.h"
+#include "core/layout.h"
+
+#include <emscripten.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+
+// The page's side of the view. Every control is positioned in whole pixels, in the order the
+// keyboard visits them, so that the page's tab order is the window's.
+EM_JS(void, jsBuildForm, (const char* title, int width, int height, const char* background,
+                          const char* fontFamilies, double fontPoints, int fontWeight), {
+    const form = document.getElementById('Form1');
+    form.setAttribute('aria-label', UTF8ToString(title));
+    Object.assign(form.style, {width: width + 'px', height: height + 'px', background: UTF8ToString(background),
+                               fontFamily: UTF8ToString(fontFamilies), fontSize: fontPoints + 'pt',
+                               fontWeight: String(fontWeight)});
+});
+
+EM_JS(void, jsAddControl, (int page, int kind, const char* name, const char* caption, int left, int top,
+                           int width, int height, int index, int flag, const char* labelColour), {
+    const tags = ['button', 'input', 'label'];
+    const id = UTF8ToString(name);
+    const isMultiLine = kind === 1 && flag === 2;
+    const element = document.createElement(isMultiLine ? 'textarea' : tags[kind]);
+    element.id = id;
+    Object.assign(element.style, {left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px'});
+    if (kind === 0) {
+        element.type = 'button';
+        element.textContent = UTF8ToString(caption);
+        element.disabled = !flag;
+        element.addEventListener('click', () => _ricattura_click(page, index));
+    } else if (kind === 1) {
+        if (!isMultiLine) element.type = 'text';
+        element.readOnly = flag !== 1;
+        element.spellcheck = false;
+        element.autocomplete = 'off';
+    } else {
+        element.htmlFor = 'Text' + (index + 1);
+        element.textContent = UTF8ToString(caption);
+        element.style.textAlign = flag ? 'right' : 'left';
+        element.style.color = UTF8ToString(labelColour);
+    }
+    document.getElementById('Form1').appendChild(element);
+});
+
+EM_JS(void, jsSetText, (const char* name, const char* text), {
+    document.getElementById(UTF8ToString(name)).value = UTF8ToString(text);
+});
+
+EM_JS(void, jsSetEnabled, (const char* name, int enabled), {
+    document.getElementById(UTF8ToString(name)).disabled = !enabled;
+});
+
+EM_JS(char*, jsMarkText, (), {
+    const text = document.getElementById('Text3').value;
+    const size = lengthBytesUTF8(text) + 1;
+    const copy = _malloc(size);
+    stringToUTF8(text, copy, size);
+    return copy;
+});
+
+EM_JS(char*, jsLakeParameter, (), {
+    const value = new URLSearchParams(location.search).get('lago');
+    if (value === null) return 0;
+    const size = lengthBytesUTF8(value) + 1;
+    const copy = _malloc(size);
+    stringToUTF8(value, copy, size);
+    return copy;
+});
+
+EM_JS(void, jsShowPage, (int page, const char* title, const char* note, int isWarning), {
+    document.title = UTF8ToString(title);
+    const line = document.getElementById('lake-note');
+    line.textContent = UTF8ToString(note);
+    line.classList.toggle('warning', !!isWarning);
+    document.getElementById('new-exercise').addEventListener('click', () => _ricattura_new_exercise(page));
+});
+
+// "Esci": a page cannot close its tab, so the window stops responding, as a program that ended.
+EM_JS(void, jsShowEnded, (int ended), {
+    const form = document.getElementById('Form1');
+    form.inert = !!ended;
+    document.getElementById('ended').hidden = !ended;
+    if (ended) document.getElementById('new-exercise').focus();
+    else document.getElementById('Text1').focus();
+});
+
+namespace ricattura {
+namespace {
+
+std::string cssColour(Rgb c) {
+    return "rgb(" + std::to_string(c.red) + ", " + std::to_string(c.green) + ", " + std::to_string(c.blue) + ")";
+}
+
+std::string cssFamilies() {
+    std::string list;
+    for (const char* family : kFormFont.families) list += "\"" + std::string(family) + "\", ";
+    return list + "sans-serif";
+}
+
+class Page;
+
+int handleOf(Page* page) { return static_cast<int>(reinterpret_cast<std::uintptr_t>(page)); }
+Page* pageOf(int handle) { return reinterpret_cast<Page*>(static_cast<std::uintptr_t>(handle)); }
+
+void buildForm(Page* page) {
+    const PixelRect client = toPixels(kClientArea);
+    jsBuildForm(kWindowTitle, client.width, client.height, cssColour(kFormBackground).c_str(), cssFamilies().c_str(),
+                kFormFont.points, kFormFont.weight);
+    const std::string labelColour = cssColour(kLabelText);
+    for (const ControlRef& c : controlsInTabOrder()) {
+        const auto index = static_cast<int>(c.index);
+        switch (c.kind) {
+            case ControlRef::Kind::Button: {
+                const ButtonLayout& b = kButtons[c.index];
+                const PixelRect r = toPixels(b.rect);
+                jsAddControl(handleOf(page), 0, b.name, b.caption, r.left, r.top, r.width, r.height, index, b.enabledAtStart, "");
+                break;
+            }
+            case ControlRef::Kind::Box: {
+                const BoxLayout& b = kBoxes[c.index];
+                const PixelRect r = toPixels(b.rect);
+                jsAddControl(handleOf(page), 1, b.name, "", r.left, r.top, r.width, r.height, index, b.multiLine ? 2 : b.editable,
+                             "");
+                break;
+            }
+            case ControlRef::Kind::Label: {
+                const LabelLayout& l = kLabels[c.index];
+                const PixelRect r = toPixels(l.rect);
+                jsAddControl(handleOf(page), 2, l.name, l.caption, r.left, r.top, r.width, r.height, index,
+                             l.align == Align::Right, labelColour.c_str());
+                break;
+            }
+        }
+    }
+}
+
+// The window as the exercise sees it, kept in the page's controls.
+class WebView final : public MainView {
+public:
+    void setText(Field field, const std::string& text) override { jsSetText(kBoxes[indexOf(field)].name, text.c_str()); }
+    std::string markInputText() const override {
+        char* text = jsMarkText();
+        std::string copy(text);
+        std::free(text);
+        return copy;
+    }
+    void setEnabled(Button button, bool enabled) override { jsSetEnabled(kButtons[indexOf(button)].name, enabled); }
+};
+
+// One page load: the view, the seed every lake grows from, and the exercise running in it.
+class Page {
+public:
+    explicit Page(std::optional<LakeCode> code) : seedClock_(makeSeedClock(code)), random_(*seedClock_) {}
+
+    // The state of a fresh load: empty boxes, the buttons as the window is created, the intro.
+    void startExercise() {
+        for (std::size_t f = 0; f < kFieldCount; ++f) view_.setText(static_cast<Field>(f), "");
+        const auto enabled = enabledAtStart();
+        for (std::size_t b = 0; b < kButtonCount; ++b) view_.setEnabled(static_cast<Button>(b), enabled[b]);
+        controller_ = std::make_unique<ExerciseController>(view_, random_, [] { jsShowEnded(1); });
+        controller_->start();
+        jsShowEnded(0);
+    }
+    void click(Button b) { controller_->click(b); }
+
+private:
+    WebView view_;
+    std::unique_ptr<Clock> seedClock_;
+    ClockRandomSource random_;
+    std::unique_ptr<ExerciseController> controller_;
+};
+
+}  // namespace
+}  // namespace ricattura
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void ricattura_click(int page, int button) {
+    if (button >= 0 && button < static_cast<int>(ricattura::kButtonCount))
+        ricattura::pageOf(page)->click(static_cast<ricattura::Button>(button));
+}
+
+EMSCRIPTEN_KEEPALIVE void ricattura_new_exercise(int page) { ricattura::pageOf(page)->startExercise(); }
+
+}  // extern "C"
+
+int main() {
+    using namespace ricattura;
+    std::optional<LakeCode> code;
+    std::string note;
+    bool warning = false;
+    if (char* parameter = jsLakeParameter()) {
+        const std::string written(parameter);
+        std::free(parameter);
+        code = parseLakeCode(written);
+        warning = !code;
+        note = code ? "Lago della classe: " + written
+                    : "Il codice «" + written + "» non è un lago valido (serve un numero da 1 a 999999): "
+                      "ogni lago sarà nuovo.";
+    }
+    // The page lasts as long as the tab: nothing ever deletes it. The page's script holds its handle.
+    auto* page = new Page(code);
+    buildForm(page);
+    jsShowPage(handleOf(page), windowTitle(code).c_str(), note.c_str(), warning);
+    page->startExercise();
+}

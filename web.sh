@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the browser edition alone: build-web/ricattura.html, one file that works offline.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install_missing.sh emscripten cmake make
+# Debian's emscripten finds its JavaScript modules through Debian's node; any other node needs
+# to be told where they are.
+export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
+emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+cmake --build build-web -j2
+echo "page: $PWD/build-web/ricattura.html ($(stat -c %s build-web/ricattura.html) bytes)"
