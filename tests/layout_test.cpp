@@ -78,21 +78,14 @@ TEST(LaunchOptions, TakesAClassLakeCodeAndRefusesAnythingElse) {
         Action action;
         std::optional<LakeCode> code;
     };
+    const std::optional<LakeCode> none;
     const Case cases[] = {
-        {{}, Action::Run, std::nullopt},          {{"--lago", "1"}, Action::Run, 1},
-        {{"--lago=999999"}, Action::Run, 999999}, {{"--help"}, Action::Help, std::nullopt},
-        {{"--version"}, Action::Version, std::nullopt},
-        {{"--lago", "42", "--help"}, Action::Help, 42},
-        {{"--lago"}, Action::Refuse, std::nullopt},
-        {{"--lago", "0"}, Action::Refuse, std::nullopt},
-        {{"--lago=1000000"}, Action::Refuse, std::nullopt},
-        {{"--lago=042"}, Action::Refuse, std::nullopt},
-        {{"--lago", "+42"}, Action::Refuse, std::nullopt},
-        {{"--lago", "4 2"}, Action::Refuse, std::nullopt},
-        {{"--lago="}, Action::Refuse, std::nullopt},
-        {{"--lago", "1", "--lago=1"}, Action::Refuse, std::nullopt},
-        {{"-platform", "offscreen"}, Action::Refuse, std::nullopt},
-        {{"--lagoo=1"}, Action::Refuse, std::nullopt},
+        {{}, Action::Run, none}, {{"--lago", "1"}, Action::Run, 1}, {{"--lago=999999"}, Action::Run, 999999},
+        {{"--help"}, Action::Help, none}, {{"--version"}, Action::Version, none}, {{"--lago", "42", "--help"}, Action::Help, 42},
+        {{"--lago"}, Action::Refuse, none}, {{"--lago", "0"}, Action::Refuse, none}, {{"--lago=1000000"}, Action::Refuse, none},
+        {{"--lago=042"}, Action::Refuse, none}, {{"--lago", "+42"}, Action::Refuse, none}, {{"--lago="}, Action::Refuse, none},
+        {{"--lago", "4 2"}, Action::Refuse, none}, {{"--lago", "1", "--lago=1"}, Action::Refuse, none},
+        {{"-platform", "offscreen"}, Action::Refuse, none}, {{"--lagoo=1"}, Action::Refuse, none},
     };
     for (const Case& c : cases) {
         const LaunchOptions got = parseCommandLine(c.args);

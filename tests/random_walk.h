@@ -1,28 +1,46 @@
 #pragma once
-// The choices of a random walk over the exercise, shared by the walk over the core and the one
-// over the real window.
+// One random walk over the exercise, run on the core and on the real window alike: what it clicks and
+// types, and the rules every click must keep.
 
+#include "control/exercise_controller.h"
 #include "doubles.h"
 
 #include <array>
+#include <cmath>
 #include <random>
 #include <string>
 #include <string_view>
 
 namespace ricattura::testing {
 
-// Mostly short exercises, some long enough to fish a lake down to the exhaustion guard.
-inline long walkLength(std::mt19937_64& rng) {
-    const auto kind = rng() % 100;
-    return static_cast<long>(kind == 0 ? 2000 + rng() % 4000 : kind < 10 ? 200 + rng() % 1000 : 1 + rng() % 90);
-}
+// What the walk sees of a window and does to it.
+class WalkedWindow {
+public:
+    virtual ~WalkedWindow() = default;
+    virtual std::array<std::string, kFieldCount> texts() const = 0;
+    virtual std::array<bool, kButtonCount> enabled() const = 0;
+    virtual void type(const std::string& text) = 0;
+    virtual void click(Button b) = 0;
+};
 
-// Mostly a step that responds, so that walks reach the late steps; now and then any step, rarely
+// A clock that moves on at every reading, so every lake of a walk differs and the walk replays.
+class TickingClock final : public Clock {
+public:
+    std::uint64_t ticks() override { return next_ += 0x9E3779B97F4A7C15ULL; }
+
+private:
+    std::uint64_t next_ = 0;
+};
+
+struct WalkFigures {
+    long estimates = 0, refused = 0, exhausted = 0;
+};
+
+// Mostly a step that responds, so the walk reaches the late steps; now and then any step, rarely
 // Riparti or Esci.
 inline Button pickButton(std::mt19937_64& rng, const std::array<bool, kButtonCount>& enabled) {
     const auto roll = rng() % 1000;
-    if (roll < 2) return Button::Command8;
-    if (roll < 7) return Button::Command9;
+    if (roll < 5) return roll < 1 ? Button::Command8 : Button::Command9;
     if (roll < 150) return Button(rng() % 7);
     std::array<Button, 7> responding{};
     std::size_t n = 0;
@@ -36,11 +54,46 @@ inline std::string randomMarkText(std::mt19937_64& rng) {
     constexpr std::array<std::string_view, 18> kPieces{"0", "1", "9", "42", "12.5", ".", ",", "e", "E", "+", "-", " ",
                                                        "x", "\t", "\xC3\xA8", "\xFF", "1e308", "nan"};
     std::string text;
-    for (auto pieces = rng() % 9; pieces > 0; --pieces) {
-        if (rng() % 10 == 0) text += static_cast<char>(rng() % 256);
-        else text += kPieces[rng() % kPieces.size()];
-    }
+    for (auto pieces = rng() % 9; pieces > 0; --pieces)
+        text += rng() % 10 == 0 ? std::string(1, static_cast<char>(rng() % 256)) : std::string(kPieces[rng() % 18]);
     return text;
+}
+
+// Clicks at random; returns the first rule a click broke, with where, or nothing.
+inline std::string walk(std::mt19937_64& rng, long clicks, WalkedWindow& window, const ExerciseController& controller,
+                        WalkFigures& figures) {
+    using enum Button;
+    for (long i = 0; i < clicks; ++i) {
+        const auto flags = window.enabled();
+        const Button b = pickButton(rng, flags);
+        if (b == Command3 || rng() % 20 == 0) window.type(randomMarkText(rng));
+        const auto texts = window.texts();
+        const SimulationState before = controller.state();
+        window.click(b);
+        const SimulationState& after = controller.state();
+        const auto shown = window.texts();
+        const bool enabled = flags[indexOf(b)];
+        const bool refused = enabled && b == Command6 && std::floor(before.ngiamarcati + 0.5) < 1;
+        std::string broken;
+        if ((!enabled || refused) && before != after) broken = "the record changed";
+        if (!enabled && (shown != texts || window.enabled() != flags)) broken = "the window changed";
+        for (std::size_t k = 0; k < kButtonCount; ++k)
+            if (controller.isEnabled(Button(k)) != window.enabled()[k]) broken = "the controller and the window disagree";
+        for (double q : {after.ncatturati, after.nmarcati, after.ngiamarcati, after.k, after.stima})
+            if (!std::isfinite(q)) broken = "a quantity is not finite";
+        if (after.dimpop > 0 && after.dimpop - after.nricatturati < 1) broken = "the lake was emptied";
+        for (std::size_t f = 1; f < kFieldCount; ++f) {
+            std::string t = shown[f];
+            if (f == indexOf(Field::Text9) && !t.empty() && t.back() == '%') t.pop_back();
+            const bool typed = f == indexOf(Field::Text3) && t == texts[f];
+            if (!t.empty() && !typed && !isPlainNumber(t)) broken = "Text" + std::to_string(f + 1) + " shows " + t;
+        }
+        if (!broken.empty())
+            return broken + " (click " + std::to_string(i) + ", Command" + std::to_string(indexOf(b) + 1) + ")";
+        if (enabled && b == Command6) ++(refused ? figures.refused : figures.estimates);
+        if (enabled && b == Command5 && !window.enabled()[indexOf(Command5)]) ++figures.exhausted;
+    }
+    return {};
 }
 
 }  // namespace ricattura::testing
