@@ -1,19 +1,15 @@
 #!/usr/bin/env bash
-# Builds the program and the start-up benchmark, then measures both under a private Xvfb.
-# Usage: bench/run.sh [STARTS]   (default 21 starts of each program)
+# Builds both editions and measures them: the desktop program's start-up under a private Xvfb against
+# a one-label Qt window, then the page's size and time to its opening text against a one-label page
+# in headless Chromium.  Usage: bench/run.sh [STARTS]   (default 21 starts of each)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-missing=()
-for p in xvfb xauth libxcb1-dev pkg-config; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=(); [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-  "${sudo[@]}" apt-get update -q
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+scripts/setup.sh --tests
+scripts/install_missing.sh xvfb xauth libxcb1-dev pkg-config
 cmake -S . -B build -DRICATTURA_BENCH=ON >/dev/null
 cmake --build build -j2 --target ricattura reference_window startup_bench
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 xvfb-run -a -s "-screen 0 1024x768x24" build/bench/startup_bench "${1:-21}" build/ricattura build/bench/reference_window
+./web.sh >/dev/null
+npm ci --no-audit --no-fund --loglevel=error
+node bench/page_bench.mjs build-web/ricattura.html "${1:-21}"

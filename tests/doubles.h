@@ -1,14 +1,13 @@
+// Test doubles that let the tests catch a wrong text, switch or draw: a recording view, a scripted random source.
 #pragma once
-// Test doubles for the exercise: a view that records, a random source that is scripted.
 
 #include "core/layout.h"
 #include "core/main_view.h"
 #include "core/random_source.h"
 
 #include <array>
-#include <deque>
+#include <regex>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace ricattura::testing {
@@ -36,24 +35,20 @@ public:
     std::vector<Switch> switches;
 };
 
-// Hands out exactly the draws a test scripts; a draw beyond them is counted and gives 0.
+// Hands out the draws a test scripts; a draw beyond them gives 0 and is counted.
 class ScriptedRandom final : public RandomSource {
 public:
     void script(const std::vector<double>& draws) { draws_.insert(draws_.end(), draws.begin(), draws.end()); }
     void reseed() override { ++reseeds; }
-    double draw() override {
-        if (draws_.empty()) return ++overdrawn, 0.0;
-        const double r = draws_.front();
-        draws_.pop_front();
-        return r;
-    }
-    std::size_t unused() const { return draws_.size(); }
+    double draw() override { return next_ < draws_.size() ? draws_[next_++] : (++overdrawn, 0.0); }
+    bool spentExactly() const { return next_ == draws_.size() && overdrawn == 0; }
 
     int reseeds = 0;
     int overdrawn = 0;
 
 private:
-    std::deque<double> draws_;
+    std::vector<double> draws_;
+    std::size_t next_ = 0;
 };
 
 // The draw that makes floor(r * span + lowest) come out as `value`.
@@ -66,16 +61,9 @@ inline std::vector<double> lakeDraws(double hectares, double kg, double grams, d
 
 // True for what the program may show as a number: optional "-", digits without a leading
 // zero, an optional fraction without trailing zeros; never "-0", an exponent, "nan" or "inf".
-inline bool isPlainNumber(std::string_view text) {
-    auto allDigits = [](std::string_view s) { return !s.empty() && s.find_first_not_of("0123456789") == s.npos; };
-    const bool negative = !text.empty() && text.front() == '-';
-    if (negative) text.remove_prefix(1);
-    const std::size_t point = text.find('.');
-    const std::string_view whole = text.substr(0, point);
-    if (!allDigits(whole) || (whole.size() > 1 && whole.front() == '0')) return false;
-    if (point == text.npos) return !(negative && whole == "0");
-    const std::string_view fraction = text.substr(point + 1);
-    return allDigits(fraction) && fraction.back() != '0';
+inline bool isPlainNumber(const std::string& text) {
+    static const std::regex plain("-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?");
+    return text != "-0" && std::regex_match(text, plain);
 }
 
 }  // namespace ricattura::testing

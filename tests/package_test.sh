@@ -1,7 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package, has lintian judge it, unpacks it into a scratch root and checks that
-# everything the launcher names is where it expects it, that the manual pages and the two lintian
-# overrides are there, and that the packaged program starts and reports the package's version.
+# Catches a package lintian rejects or that misses a file, a dependency, a manual page or its version.
 set -euo pipefail
 build=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }

@@ -1,5 +1,4 @@
-// Prints, from the native core, what the browser edition must show: the layout in pixels and, for a
-// series of clicks, keys and typed texts under a class lake code, every box and button after each.
+// Lets the browser test catch a page that strays from the native core: prints the layout and a played series.
 #include "control/exercise_controller.h"
 #include "core/clock_random_source.h"
 #include "core/launch_options.h"
@@ -29,13 +28,10 @@ constexpr Action kSeries[] = {
 
 std::string quoted(const std::string& text) {
     std::string out = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') out += {'\\', static_cast<char>(c)};
-        else if (c < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", c);
-            out += escape;
-        } else out += static_cast<char>(c);
+    for (char c : text) {
+        char escape[8];
+        std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
+        out += static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\' ? escape : std::string(1, c);
     }
     return out + "\"";
 }

@@ -1,3 +1,4 @@
+// Runs the window tests, which catch faults only a real Qt application shows, without a display.
 #include <QApplication>
 
 #include <gtest/gtest.h>

@@ -1,0 +1,418 @@
+// Catches wrong numbers, texts, draws, button switching, layout data, command lines and number conversions in the core.
+#include "core/clock_random_source.h"
+#include "core/launch_options.h"
+#include "core/number_text.h"
+#include "random_walk.h"
+#include "steps/capture.h"
+#include "steps/estimate.h"
+#include "steps/recapture.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace ricattura {
+namespace {
+
+using enum Button;
+using enum Field;
+using testing::FakeView;
+using testing::haulDraw;
+using testing::ScriptedRandom;
+using Switches = std::vector<FakeView::Switch>;
+
+const std::string kIntro =
+    "Per iniziare la simulazione clicca sul bottone in alto a sinistra. Sarà creato un lago ideale e, dentro di "
+    "esso, una popolazione di pesci. ";
+const std::string kCaptureText =
+    "Puoi effettuare più cale cliccando ancora sul bottone 2, finchè non ritieni di aver catturato abbastanza "
+    "individui.\r\nQuando ritieni di aver catturato abbastanza individui, puoi modificare il numero di individui da "
+    "marcare e procedere a marcarli cliccando il bottone 3.";
+const std::string kRecaptureText =
+    "Anche in questo caso puoi effettuare più cale cliccando ancora sul bottone 5.\r\npuoi ottenere una stima del "
+    "numero totale presente nel lago sapendo che il rapporto fra marcati e totale è teoricamente uguale a quello fra "
+    "i ricatturati marcati ed il totale dei ricatturati.\r\nPer effettuare questo calcolo clicca sul bottone 6.";
+const std::string kEstimateText =
+    "Il numero totale di individui è stato stimato come:\r\n\r\nn x M / m\r\n\r\ndove n sono i ricatturati, M il "
+    "totale dei marcati ed m i ricatturati marcati.\r\nSe vuoi conoscere il valore reale, clicca sul bottone 7.";
+const std::string kNoEstimateText =
+    "Tra i pesci ricatturati non ci sono ancora individui marcati: la stima non si può calcolare.\r\nEffettua altre "
+    "cale cliccando sul bottone 5, oppure clicca su Riparti per ricominciare.";
+const std::string kVerdicts[] = {
+    "Complimenti! E' una stima molto accurata.",
+    "Non male! La stima ottenuta è accurata.",
+    "La stima è abbastanza accurata, ma si può fare meglio.",
+    "La stima è non è molto accurata, riprova con qualche variazione nella strategia.",
+    "Non ci siamo. Riprova marcando piu' individui o ricatturandone un numero maggiore.",
+};
+
+class ExerciseTest : public ::testing::Test {
+protected:
+    ExerciseTest() : controller(view, random, [this] { ++exits; }) { controller.start(); }
+
+    // Clicks once and checks the draws it took and the buttons it switched, in order.
+    void step(Button b, const std::vector<double>& draws, const Switches& switches) {
+        random.script(draws);
+        view.switches.clear();
+        controller.click(b);
+        EXPECT_TRUE(random.spentExactly()) << "draws taken differ from those scripted";
+        EXPECT_EQ(view.switches, switches);
+    }
+    void createLake(const std::vector<double>& draws = testing::lakeDraws(40, 20, 25, 0.75)) {
+        step(Command1, draws, {{Command2, true}, {Command9, true}, {Command1, false}});
+    }
+    void expectFreshExercise() {
+        EXPECT_EQ(controller.state(), SimulationState{});
+        EXPECT_EQ(view.text(Text1), kIntro);
+        for (std::size_t f = 1; f < kFieldCount; ++f) EXPECT_EQ(view.texts[f], "") << "Text" << f + 1;
+        EXPECT_EQ(view.enabled, enabledAtStart());
+    }
+    const SimulationState& s() const { return controller.state(); }
+
+    FakeView view;
+    ScriptedRandom random;
+    int exits = 0;
+    ExerciseController controller;
+};
+
+TEST_F(ExerciseTest, PlaysTheWorkedExampleFromLakeToVerdict) {
+    createLake();
+    EXPECT_EQ(random.reseeds, 1);
+    EXPECT_EQ(s(), (SimulationState{.dimpop = 33600}));
+    EXPECT_EQ(view.text(Text1),
+              "Il lago ha una superficie di 40 ettari, con una produzione media di 20 kg per ettaro della specie in "
+              "esame, che ha una taglia media di 25 grammi.\r\nClicca sul bottone 2 per effettuare una cala e "
+              "catturare degli individui.");
+    for (int haul = 1; haul <= 3; ++haul) {
+        view.type("999");  // each haul overwrites whatever was typed
+        step(Command2, {haulDraw(100)}, {{Command3, true}});
+        EXPECT_EQ(view.text(Text1), kCaptureText);
+        for (Field f : {Text2, Text3}) EXPECT_EQ(view.text(f), std::to_string(100 * haul));
+        EXPECT_EQ(view.text(Text10), std::to_string(haul));
+    }
+    view.type("1234.5 pesci");  // more than were caught
+    step(Command3, {}, {{Command2, false}, {Command4, true}, {Command3, false}});
+    EXPECT_EQ(view.text(Text3), "300");
+    EXPECT_EQ(view.text(Text1), "Una volta marcati 300 individui, puoi procedere a riimetterli nel lago cliccando sul bottone 4.");
+    step(Command4, {}, {{Command5, true}, {Command4, false}});
+    EXPECT_EQ(view.text(Text1), "Trascorso un tempo sufficiente a disperdere gli individui marcati, puoi procedere alle "
+                                "ricatture cliccando sul bottone 5.");
+
+    // Perturbed hauls: the marked share is 2 r k, and k follows the fish left in the lake.
+    double m = 0;
+    double k = 300.0 / 33600;
+    const double marks[] = {0.3, 0.7, 0.6, 0.4};
+    for (int haul = 1; haul <= 4; ++haul) {
+        step(Command5, {haulDraw(105), marks[haul - 1]}, {{Command6, true}});
+        m += 105 * (2 * marks[haul - 1] * k);
+        k = (300 - m) / (33600 - 105.0 * haul);
+        EXPECT_DOUBLE_EQ(s().ngiamarcati, m);
+        EXPECT_DOUBLE_EQ(s().k, k);
+        EXPECT_EQ(view.text(Text1), kRecaptureText);
+        EXPECT_EQ(view.text(Text4), std::to_string(105 * haul));
+        EXPECT_EQ(view.text(Text5), decimalText(std::floor(m + 0.5)));
+        EXPECT_EQ(view.text(Text10), std::to_string(3 + haul));
+    }
+    step(Command6, {}, {{Command7, true}, {Command6, false}});
+    EXPECT_EQ(view.text(Text1), kEstimateText);
+    EXPECT_EQ(view.text(Text6), "31500");
+    for (int twice = 0; twice < 2; ++twice) {
+        step(Command7, {}, {});
+        EXPECT_EQ(view.text(Text7) + " " + view.text(Text8) + " " + view.text(Text9), "33600 -2100 6.25%");
+        EXPECT_EQ(view.text(Text1), kVerdicts[1]);
+    }
+    // A further haul adds a fraction to the rounded m and brings the estimate back.
+    step(Command5, {haulDraw(105), 0.5}, {{Command6, true}});
+    EXPECT_GT(s().ngiamarcati, 4);
+    step(Command6, {}, {{Command7, true}, {Command6, false}});
+    EXPECT_EQ(s().stima, std::floor(525.0 * 300 / s().ngiamarcati + 0.5));
+}
+
+// The extreme lakes: the smallest and the largest population, the deviation at -10 % and just short of +10 %.
+TEST_F(ExerciseTest, DrawsMapOntoTheLakeAndItsPopulation) {
+    const double last = std::nextafter(1.0, 0.0);
+    createLake({0, 0, last, 0});
+    EXPECT_EQ(s().dimpop, 918);  // 10 x 5 / 49 x 1000, less 10 %
+    controller.click(Command9);
+    createLake({last, last, 0, 1 - 1e-9});
+    EXPECT_EQ(s().dimpop, 588059);  // 99 x 54 / 10 x 1000, plus 10 % less a hair
+}
+
+TEST_F(ExerciseTest, StartsFreshAtStartUpAndAfterRiparteAndIgnoresDisabledButtons) {
+    expectFreshExercise();
+    for (Button b : {Command2, Command3, Command4, Command5, Command6, Command7, Command9}) step(b, {}, {});
+    createLake();
+    step(Command2, {haulDraw(100)}, {{Command3, true}});
+    view.type("pesci");  // not a number: the fewest that may be marked
+    controller.click(Command3);
+    EXPECT_EQ(s().nmarcati, 10);
+    controller.click(Command4);
+    step(Command5, {haulDraw(100), 0.99}, {{Command6, true}});
+    for (Button b : {Command6, Command7}) controller.click(b);
+    step(Command9, {}, {{Command1, true}, {Command2, false}, {Command3, false}, {Command4, false}, {Command5, false},
+                        {Command6, false}, {Command7, false}, {Command9, false}});
+    expectFreshExercise();
+    createLake();
+    step(Command2, {haulDraw(10)}, {{Command3, true}});
+    EXPECT_EQ(view.text(Text10), "1");
+    controller.click(Command8);
+    EXPECT_EQ(exits, 1);
+}
+
+TEST(RecaptureHaul, StopsBeforeTheLakeCouldEmptyAndOffersAnEstimateOnceMarkedFishCameUp) {
+    using Case = std::tuple<double, double, double, bool, bool>;  // n before, haul, r, 5 stays, 6 offered
+    for (const auto& [before, haul, r, recaptureStays, estimateOffered] :
+         {Case{800, 90, 0.5, true, true}, Case{800, 91, 0.5, false, true}, Case{781, 109, 0.5, true, true},
+          Case{782, 109, 0.5, false, true}, Case{0, 50, 0, true, false}}) {
+        FakeView view;
+        view.enabled[indexOf(Command5)] = true;
+        SimulationState state{.nmarcati = 100, .nricatturati = before, .k = 0.1, .dimpop = 1000};
+        ScriptedRandom random;
+        random.script({haulDraw(haul), r});
+        recaptureHaul(state, view, random);
+        EXPECT_EQ(view.enabled[indexOf(Command5)], recaptureStays) << before << " + " << haul;
+        EXPECT_EQ(view.enabled[indexOf(Command6)], estimateOffered) << before << " + " << haul;
+        EXPECT_DOUBLE_EQ(state.ngiamarcati, haul * 2 * r * 0.1);
+    }
+}
+
+TEST(EstimatePopulation, RoundsMAndTheEstimateHalfUpAndRefusesWithoutMarkedFish) {
+    using Case = std::tuple<double, double, double, double>;  // n, M, m, the estimate (0: none possible)
+    for (const auto& [n, M, m, stima] : {Case{100, 50, 0.5, 5000}, Case{100, 50, 0.49, 0}, Case{100, 10, 3, 333},
+                                         Case{100, 50, 3, 1667}, Case{5, 1, 2, 3}}) {
+        FakeView view;
+        view.setText(Text6, "500");  // an earlier estimate
+        view.switches.clear();
+        const SimulationState before{.nmarcati = M, .nricatturati = n, .ngiamarcati = m, .dimpop = 1000, .stima = 500};
+        SimulationState state = before;
+        estimatePopulation(state, view);
+        if (stima == 0) {
+            EXPECT_EQ(state, before);
+            EXPECT_EQ(view.text(Text1), kNoEstimateText);
+            EXPECT_EQ(view.text(Text6), "500");
+            EXPECT_EQ(view.switches, (Switches{{Command6, false}}));
+        } else {
+            EXPECT_EQ(state.ngiamarcati, std::floor(m + 0.5));
+            EXPECT_EQ(view.text(Text6), decimalText(stima)) << n << " x " << M << " / " << m;
+            EXPECT_EQ(view.switches, (Switches{{Command7, true}, {Command6, false}}));
+        }
+    }
+}
+
+TEST(CompareWithReal, GradesTheUnroundedErrorWithStrictBounds) {
+    using Case = std::tuple<double, double, std::string, int>;  // dimpop, stima, error and percentage, verdict
+    for (const auto& [dimpop, stima, shown, verdict] :
+         {Case{1000, 1000, "0 0%", 0}, Case{100000, 104996, "4996 5%", 0}, Case{1000, 1050, "50 5%", 1},
+          Case{1000, 950, "-50 5%", 1}, Case{1000, 1100, "100 10%", 2}, Case{1000, 750, "-250 25%", 3},
+          Case{1000, 1500, "500 50%", 4}, Case{1000, 1499, "499 49.9%", 3}, Case{3000, 3001, "1 0.03%", 0},
+          Case{918, 534600, "533682 58135.29%", 4}}) {
+        FakeView view;
+        compareWithReal(SimulationState{.dimpop = dimpop, .stima = stima}, view);
+        EXPECT_EQ(view.text(Text7), decimalText(dimpop));
+        EXPECT_EQ(view.text(Text8) + " " + view.text(Text9), shown);
+        EXPECT_EQ(view.text(Text1), kVerdicts[verdict]) << stima << " for " << dimpop;
+        EXPECT_TRUE(view.switches.empty());
+    }
+}
+
+// Every lake of a class code grows from the same seed, drawn in the same order after the reseed.
+TEST(ClassLakeCode, GivesEveryStudentAndEveryRestartTheSameLakeAndHauls) {
+    auto play = [](std::uint64_t code, bool restartFirst) {
+        FakeView view;
+        LakeCodeClock clock(code);
+        ClockRandomSource random(clock);
+        ExerciseController controller(view, random, [] {});
+        if (restartFirst) for (Button b : {Command1, Command2, Command9}) controller.click(b);
+        std::vector<std::string> shown;
+        for (Button b : {Command1, Command2, Command2}) {
+            controller.click(b);
+            shown.insert(shown.end(), view.texts.begin(), view.texts.end());
+        }
+        return shown;
+    };
+    EXPECT_EQ(play(4242, false), play(4242, true));
+    EXPECT_NE(play(4242, false)[0], play(4243, false)[0]);
+}
+
+TEST(ClockRandomSource, DrawsAreUniformOnTheHalfOpenUnitInterval) {
+    LakeCodeClock clock(1);
+    ClockRandomSource random(clock);
+    double sum = 0;
+    double largest = 0;
+    for (int i = 0; i < 100'000; ++i) {
+        const double r = random.draw();
+        sum += r;
+        largest = std::max(largest, r);
+    }
+    EXPECT_NEAR(sum / 100'000, 0.5, 0.005);
+    EXPECT_GT(largest, 0.999);
+    EXPECT_LT(largest, 1);
+}
+
+// A random walk catches click sequences no example plays: non-finite or badly written numbers, an emptied
+// lake, a disabled button or a refused estimate that changes something.
+class CoreWindow final : public testing::WalkedWindow {
+public:
+    explicit CoreWindow(RandomSource& random) : controller(view, random, [] {}) { controller.start(); }
+    std::array<std::string, kFieldCount> texts() const override { return view.texts; }
+    std::array<bool, kButtonCount> enabled() const override { return view.enabled; }
+    void type(const std::string& text) override { view.type(text); }
+    void click(Button b) override { controller.click(b); }
+
+    testing::FakeView view;
+    ExerciseController controller;
+};
+
+TEST(RandomWalk, NoClickSequenceBreaksTheRules) {
+    const long clicks = 1'000'000;
+    std::mt19937_64 rng(20261207);
+    testing::TickingClock clock;
+    ClockRandomSource random(clock);
+    CoreWindow window(random);
+    testing::WalkFigures figures;
+    ASSERT_EQ(testing::walk(rng, clicks, window, window.controller, figures), "");
+    std::printf("random walk: %ld clicks, %ld estimates made, %ld refused, %ld lakes fished out\n", clicks,
+                figures.estimates, figures.refused, figures.exhausted);
+    // A walk that never reaches the late steps would prove nothing about them.
+    EXPECT_GT(figures.estimates, 0);
+    EXPECT_GT(figures.refused, 0);
+    EXPECT_GT(figures.exhausted, 0);
+}
+
+
+
+int right(const TwipRect& r) { return r.left + r.width; }
+int bottom(const TwipRect& r) { return r.top + r.height; }
+const TwipRect& at(Button b) { return kButtons[indexOf(b)].rect; }
+const TwipRect& at(Field f) { return kBoxes[indexOf(f)].rect; }
+
+TEST(Layout, KeepsItsColumnsSpacingAndMargins) {
+    // Each control, the one above it in its column, and the gap between them.
+    const std::tuple<TwipRect, TwipRect, int> below[] = {
+        {at(Command2), at(Command1), 200}, {at(Text2), at(Command2), 200}, {at(Text3), at(Text2), 80},
+        {at(Command3), at(Text3), 200},    {at(Command4), at(Command3), 200}, {at(Command5), at(Command4), 200},
+        {at(Text4), at(Command5), 200},    {at(Text5), at(Text4), 80},     {at(Command6), at(Text5), 200},
+        {at(Text6), at(Command6), 200},    {at(Command7), at(Text1), 225},  {at(Text7), at(Command7), 200},
+        {at(Text8), at(Text7), 80},        {at(Text9), at(Text8), 80},      {at(Text10), at(Text9), 80},
+        {at(Command9), at(Text10), 440},
+    };
+    for (const auto& [control, above, gap] : below) {
+        EXPECT_EQ(control.top - bottom(above), gap) << control.left << "," << control.top;
+        EXPECT_TRUE(control.left >= 3600 || right(control) == 3240) << "the left column ends flush at 3240";
+    }
+    for (const TwipRect& r : {at(Text7), at(Text8), at(Text9), at(Text10), at(Command8)}) EXPECT_EQ(right(r), right(at(Command7)));
+    EXPECT_EQ(at(Command8).left - right(at(Command9)), 120);
+    EXPECT_EQ(at(Command8).top, at(Text6).top);
+    EXPECT_EQ(kClientArea.width - right(at(Text1)), 150);  // margins
+    EXPECT_EQ(kClientArea.width - right(at(Command8)), 165);
+    EXPECT_EQ(kClientArea.height - bottom(at(Command8)), 125);
+    EXPECT_EQ(at(Command1).left, 240);
+    EXPECT_EQ(at(Command1).top, 120);
+    // Labels: "Istruzioni" above its box, every other label 105 short of its box and 120 lower.
+    EXPECT_EQ(kLabels[0].rect.left, at(Text1).left);
+    EXPECT_EQ(bottom(kLabels[0].rect) - at(Text1).top, 15);
+    for (std::size_t f = 1; f < kFieldCount; ++f) {
+        EXPECT_EQ(kLabels[f].rect.top, kBoxes[f].rect.top + 120) << kLabels[f].name;
+        EXPECT_EQ(right(kLabels[f].rect), kBoxes[f].rect.left - 105) << kLabels[f].name;
+    }
+}
+
+TEST(Layout, UsesEveryTabIndexOnceAndConvertsBothEdgesToPixels) {
+    int next = 0;
+    for (const ControlRef& c : controlsInTabOrder()) {
+        EXPECT_EQ(c.kind == ControlRef::Kind::Button ? kButtons[c.index].tabIndex
+                  : c.kind == ControlRef::Kind::Box  ? kBoxes[c.index].tabIndex
+                                                     : kLabels[c.index].tabIndex,
+                  next++);
+    }
+
+    EXPECT_EQ(toPixels(kClientArea), (PixelRect{0, 0, 451, 427}));
+    EXPECT_EQ(toPixels(at(Command1)), (PixelRect{16, 8, 200, 27}));   // 26 2/3 pixels high, rounded
+    EXPECT_EQ(toPixels(kLabels[2].rect), (PixelRect{16, 128, 121, 17}));
+    EXPECT_EQ(toPixels({7, 8, 7, 7}), (PixelRect{0, 1, 1, 0}));        // each edge to its nearest pixel
+    // Edges flush in twips stay flush in pixels.
+    const PixelRect box = toPixels(at(Text2));
+    const PixelRect button = toPixels(at(Command1));
+    EXPECT_EQ(box.left + box.width, button.left + button.width);
+}
+
+TEST(LaunchOptions, TakesAClassLakeCodeAndRefusesAnythingElse) {
+    using Action = LaunchOptions::Action;
+    struct Case {
+        std::vector<std::string_view> args;
+        Action action;
+        std::optional<LakeCode> code;
+    };
+    const std::optional<LakeCode> none;
+    const Case cases[] = {
+        {{}, Action::Run, none}, {{"--lago", "1"}, Action::Run, 1}, {{"--lago=100000"}, Action::Run, 100000},
+        {{"--help"}, Action::Help, none}, {{"--version"}, Action::Version, none}, {{"--lago", "42", "--help"}, Action::Help, 42},
+        {{"--lago"}, Action::Refuse, none}, {{"--lago", "0"}, Action::Refuse, none}, {{"--lago=1000000"}, Action::Refuse, none},
+        {{"--lago=042"}, Action::Refuse, none}, {{"--lago", "+42"}, Action::Refuse, none}, {{"--lago="}, Action::Refuse, none},
+        {{"--lago", "4 2"}, Action::Refuse, none}, {{"--lago", "1", "--lago=1"}, Action::Refuse, none},
+        {{"-platform", "offscreen"}, Action::Refuse, none}, {{"--lagoo=1"}, Action::Refuse, none},
+    };
+    for (const Case& c : cases) {
+        const LaunchOptions got = parseCommandLine(c.args);
+        EXPECT_EQ(got.action, c.action) << (c.args.empty() ? "" : c.args[0]);
+        EXPECT_EQ(got.lakeCode, got.action == Action::Refuse ? got.lakeCode : c.code);
+        EXPECT_EQ(got.refusal.rfind("ricattura: ", 0), got.action == Action::Refuse ? 0U : std::string::npos);
+    }
+    EXPECT_EQ(windowTitle(std::nullopt), "Stima della popolazione di un lago");
+    EXPECT_EQ(windowTitle(37), "Stima della popolazione di un lago – lago 37");
+}
+
+
+TEST(DecimalText, WritesPlainDecimalsWithFifteenSignificantDigits) {
+    const std::pair<double, std::string> cases[] = {
+        {0, "0"}, {-0.0, "0"}, {33600, "33600"}, {-2100, "-2100"}, {0.5, "0.5"}, {6.25, "6.25"}, {-0.5, "-0.5"},
+        {0.1 + 0.2, "0.3"}, {2.0 / 3.0, "0.666666666666667"}, {1.5e-7, "0.00000015"}, {1e20, "100000000000000000000"},
+        {123456789012345678.0, "123456789012346000"}, {999999999999999.9, "1000000000000000"},
+        {std::nan(""), "0"}, {std::numeric_limits<double>::infinity(), "0"},
+    };
+    for (const auto& [value, text] : cases) EXPECT_EQ(decimalText(value), text);
+    const std::string largest = decimalText(DBL_MAX);
+    EXPECT_EQ(largest, "179769313486232" + std::string(294, '0'));
+    EXPECT_EQ(decimalText(-DBL_MIN), "-0." + std::string(307, '0') + "22250738585072");
+}
+
+TEST(LeadingNumber, ReadsOnlyTheNumberAtTheStart) {
+    using namespace std::string_literals;
+    const std::pair<std::string, double> cases[] = {
+        {"", 0}, {"   ", 0}, {"pesci", 0}, {"42", 42}, {"\t 3", 3}, {"+7", 7}, {"-12", -12}, {"--5", 0},
+        {"+-5", 0}, {"4 2", 4}, {"12,5", 12}, {"1.000", 1}, {".5", 0.5}, {"+.5", 0.5}, {"5.", 5}, {".", 0},
+        {"-", 0}, {"1.2.3", 1.2}, {"1e", 1}, {"1e+", 1}, {"1ex", 1}, {"1e3", 1000}, {"1E-2", 0.01},
+        {"-.5e1", -5}, {"2.5e1x", 25}, {"12abc", 12}, {"-0", 0}, {"-0.0e5", 0}, {"nan", 0}, {"-inf", 0},
+        {"infinity", 0}, {"0x10", 0}, {"&H10", 0}, {"1e309", DBL_MAX}, {"-1e309", -DBL_MAX},
+        {"1e99999999999999999999999", DBL_MAX}, {"1e-400", 0}, {"-1e-400", 0}, {"0.000000001e9", 1},
+        {std::string(400, '9'), DBL_MAX}, {"0." + std::string(400, '0') + "1e401", 1},
+        {std::string(1 << 20, '7'), DBL_MAX}, {"0." + std::string(1 << 20, '0'), 0}, {"3\0" "9"s, 3},
+        {"\xEF\xBC\x94\xEF\xBC\x92", 0}, {"\xF0\x9F\x90\x9F" "20", 0}, {"20\xF0\x9F\x90\x9F", 20}, {"\xFF\xFE" "20", 0},
+    };
+    for (const auto& [text, value] : cases) {
+        const double got = leadingNumber(text);
+        EXPECT_DOUBLE_EQ(got, value) << '"' << text.substr(0, 40) << '"';
+        EXPECT_FALSE(got == 0 && std::signbit(got)) << "negative zero from \"" << text << '"';
+    }
+}
+
+// The window toolkit puts the user's locale in force; an Italian one writes and reads "," as the point.
+TEST(NumberText, IgnoresTheLocaleInForce) {
+    ASSERT_NE(std::setlocale(LC_ALL, "it_IT.UTF-8"), nullptr) << "LOCPATH must hold it_IT.UTF-8";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    const std::string text = decimalText(6.25);
+    const double value = leadingNumber("12.5");
+    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(text, "6.25");
+    EXPECT_EQ(value, 12.5);
+}
+
+}  // namespace
+}  // namespace ricattura
