@@ -42,6 +42,10 @@ std::string rect(const TwipRect& twips) {
            std::to_string(r.height) + "]";
 }
 
+std::string css(Rgb c) {
+    return "\"rgb(" + std::to_string(c.red) + ", " + std::to_string(c.green) + ", " + std::to_string(c.blue) + ")\"";
+}
+
 std::string shown(const testing::FakeView& view) {
     std::string out = "\"texts\":[";
     for (std::size_t f = 0; f < kFieldCount; ++f) out += (f ? "," : "") + quoted(view.texts[f]);
@@ -54,7 +58,8 @@ std::string shown(const testing::FakeView& view) {
 
 int main() {
     std::string out = "{\"code\":" + std::to_string(kCode) + ",\"title\":" + quoted(windowTitle(kCode)) +
-                      ",\"layout\":{\"Form1\":" + rect(kClientArea);
+                      ",\"colours\":[" + css(kFormBackground) + "," + css(kLabelText) + "],\"layout\":{\"Form1\":" +
+                      rect(kClientArea);
     for (const auto& b : kButtons) out += ",\"" + std::string(b.name) + "\":" + rect(b.rect);
     for (const auto& b : kBoxes) out += ",\"" + std::string(b.name) + "\":" + rect(b.rect);
     for (const auto& l : kLabels) out += ",\"" + std::string(l.name) + "\":" + rect(l.rect);

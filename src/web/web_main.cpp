@@ -15,16 +15,19 @@
 // The page's side of the view. Every control is positioned in whole pixels, in the order the
 // keyboard visits them, so that the page's tab order is the window's.
 EM_JS(void, jsBuildForm, (const char* title, int width, int height, const char* background,
-                          const char* fontFamilies, double fontPoints, int fontWeight), {
+                          const char* labelColour, const char* fontFamilies, double fontPoints, int fontWeight), {
     const form = document.getElementById('Form1');
     form.setAttribute('aria-label', UTF8ToString(title));
+    form.style.setProperty('--label-colour', UTF8ToString(labelColour));
     Object.assign(form.style, {width: width + 'px', height: height + 'px', background: UTF8ToString(background),
                                fontFamily: UTF8ToString(fontFamilies), fontSize: fontPoints + 'pt',
                                fontWeight: String(fontWeight)});
 });
 
+// kind: 0 a button (flag: enabled), 1 a box (flag: 0 read-only, 1 editable, 2 multi-line), 2 a label
+// (flag: right-aligned) of the box named by labelFor.
 EM_JS(void, jsAddControl, (int page, int kind, const char* name, const char* caption, int left, int top,
-                           int width, int height, int index, int flag, const char* labelColour), {
+                           int width, int height, int index, int flag, const char* labelFor), {
     const tags = ['button', 'input', 'label'];
     const id = UTF8ToString(name);
     const isMultiLine = kind === 1 && flag === 2;
@@ -42,10 +45,9 @@ EM_JS(void, jsAddControl, (int page, int kind, const char* name, const char* cap
         element.spellcheck = false;
         element.autocomplete = 'off';
     } else {
-        element.htmlFor = 'Text' + (index + 1);
+        element.htmlFor = UTF8ToString(labelFor);
         element.textContent = UTF8ToString(caption);
         element.style.textAlign = flag ? 'right' : 'left';
-        element.style.color = UTF8ToString(labelColour);
     }
     document.getElementById('Form1').appendChild(element);
 });
@@ -112,9 +114,8 @@ Page* pageOf(int handle) { return reinterpret_cast<Page*>(static_cast<std::uintp
 
 void buildForm(Page* page) {
     const PixelRect client = toPixels(kClientArea);
-    jsBuildForm(kWindowTitle, client.width, client.height, cssColour(kFormBackground).c_str(), cssFamilies().c_str(),
-                kFormFont.points, kFormFont.weight);
-    const std::string labelColour = cssColour(kLabelText);
+    jsBuildForm(kWindowTitle, client.width, client.height, cssColour(kFormBackground).c_str(),
+                cssColour(kLabelText).c_str(), cssFamilies().c_str(), kFormFont.points, kFormFont.weight);
     for (const ControlRef& c : controlsInTabOrder()) {
         const auto index = static_cast<int>(c.index);
         switch (c.kind) {
@@ -135,7 +136,7 @@ void buildForm(Page* page) {
                 const LabelLayout& l = kLabels[c.index];
                 const PixelRect r = toPixels(l.rect);
                 jsAddControl(handleOf(page), 2, l.name, l.caption, r.left, r.top, r.width, r.height, index,
-                             l.align == Align::Right, labelColour.c_str());
+                             l.align == Align::Right, kBoxes[c.index].name);
                 break;
             }
         }

@@ -58,10 +58,12 @@ try {
     const form = document.getElementById('Form1');
     const origin = form.getBoundingClientRect();
     const at = (r) => [r.left - origin.left - form.clientLeft, r.top - origin.top - form.clientTop, r.width, r.height];
-    const wrongLabels = [...form.querySelectorAll('label')].filter((l) => l.control?.id !== `Text${l.id.slice(5)}`);
-    return { Form1: [0, 0, form.clientWidth, form.clientHeight], wrongLabels: wrongLabels.length,
+    const labels = [...form.querySelectorAll('label')];
+    return { Form1: [0, 0, form.clientWidth, form.clientHeight],
+      wrongLabels: labels.filter((l) => l.control?.id !== `Text${l.id.slice(5)}`).length,
+      colours: [...new Set([getComputedStyle(form).backgroundColor, ...labels.map((l) => getComputedStyle(l).color)])],
       ...Object.fromEntries([...form.children].map((e) => [e.id, at(e.getBoundingClientRect())])) };
-  }), { ...expected.layout, wrongLabels: 0 });
+  }), { ...expected.layout, wrongLabels: 0, colours: expected.colours });
   await expectShown(expected.start, 'at start');
   await page.evaluate(() => { window.sameDocument = true; });
   for (const [i, step] of expected.series.entries()) {
