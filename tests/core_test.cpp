@@ -332,6 +332,7 @@ TEST(Layout, UsesEveryTabIndexOnceAndConvertsBothEdgesToPixels) {
                                                      : kLabels[c.index].tabIndex,
                   next++);
     }
+    EXPECT_EQ(next, 29);
 
     EXPECT_EQ(toPixels(kClientArea), (PixelRect{0, 0, 451, 427}));
     EXPECT_EQ(toPixels(at(Command1)), (PixelRect{16, 8, 200, 27}));   // 26 2/3 pixels high, rounded

@@ -8,17 +8,8 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;  // 1440 twips an inch at 96 pixels an inch
 
-// Whole twips to the nearest pixel, halves upward; twips are never negative here.
+// Whole twips to the nearest pixel; twips are never negative here.
 int twipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
-
-int tabIndexOf(const ControlRef& c) {
-    switch (c.kind) {
-        case ControlRef::Kind::Button: return kButtons[c.index].tabIndex;
-        case ControlRef::Kind::Box: return kBoxes[c.index].tabIndex;
-        case ControlRef::Kind::Label: return kLabels[c.index].tabIndex;
-    }
-    return 0;
-}
 
 }  // namespace
 
@@ -28,19 +19,24 @@ PixelRect toPixels(const TwipRect& r) {
     return {left, top, twipsToPixels(r.left + r.width) - left, twipsToPixels(r.top + r.height) - top};
 }
 
-std::array<ControlRef, kControlCount> controlsInTabOrder() {
-    std::array<ControlRef, kControlCount> all{};
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < kButtonCount; ++i) all[n++] = {ControlRef::Kind::Button, i};
-    for (std::size_t i = 0; i < kFieldCount; ++i) all[n++] = {ControlRef::Kind::Box, i};
-    for (std::size_t i = 0; i < kFieldCount; ++i) all[n++] = {ControlRef::Kind::Label, i};
-    std::sort(all.begin(), all.end(), [](const ControlRef& a, const ControlRef& b) { return tabIndexOf(a) < tabIndexOf(b); });
-    return all;
+std::vector<ControlRef> controlsInTabOrder() {
+    struct Entry {
+        int tabIndex;
+        ControlRef control;
+    };
+    std::vector<Entry> all;
+    for (std::size_t i = 0; i < kButtonCount; ++i) all.push_back({kButtons[i].tabIndex, {ControlRef::Kind::Button, i}});
+    for (std::size_t i = 0; i < kFieldCount; ++i) all.push_back({kBoxes[i].tabIndex, {ControlRef::Kind::Box, i}});
+    for (std::size_t i = 0; i < kFieldCount; ++i) all.push_back({kLabels[i].tabIndex, {ControlRef::Kind::Label, i}});
+    std::ranges::sort(all, {}, &Entry::tabIndex);
+    std::vector<ControlRef> ordered;
+    for (const Entry& e : all) ordered.push_back(e.control);
+    return ordered;
 }
 
 std::array<bool, kButtonCount> enabledAtStart() {
     std::array<bool, kButtonCount> flags{};
-    for (std::size_t i = 0; i < kButtonCount; ++i) flags[i] = kButtons[i].enabledAtStart;
+    std::ranges::transform(kButtons, flags.begin(), &ButtonLayout::enabledAtStart);
     return flags;
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace ricattura {
 
@@ -114,8 +115,6 @@ inline constexpr std::array<LabelLayout, kFieldCount> kLabels{{
     {"Label10", "Numero di cale", {4080, 5160, 1455, 255}, 28, Align::Right},
 }};
 
-inline constexpr std::size_t kControlCount = kButtonCount + 2 * kFieldCount;
-
 // One control of the window, named by its kind and its index in that kind's table.
 struct ControlRef {
     enum class Kind { Button, Box, Label } kind;
@@ -126,7 +125,7 @@ struct ControlRef {
 PixelRect toPixels(const TwipRect& r);
 
 // The 29 controls in keyboard order, which is also the order a screen reader meets them.
-std::array<ControlRef, kControlCount> controlsInTabOrder();
+std::vector<ControlRef> controlsInTabOrder();
 
 std::array<bool, kButtonCount> enabledAtStart();
 
