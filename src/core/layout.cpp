@@ -28,7 +28,7 @@ std::vector<ControlRef> controlsInTabOrder() {
     for (std::size_t i = 0; i < kButtonCount; ++i) all.push_back({kButtons[i].tabIndex, {ControlRef::Kind::Button, i}});
     for (std::size_t i = 0; i < kFieldCount; ++i) all.push_back({kBoxes[i].tabIndex, {ControlRef::Kind::Box, i}});
     for (std::size_t i = 0; i < kFieldCount; ++i) all.push_back({kLabels[i].tabIndex, {ControlRef::Kind::Label, i}});
-    std::ranges::sort(all, {}, &Entry::tabIndex);
+    std::sort(all.begin(), all.end(), [](const Entry& a, const Entry& b) { return a.tabIndex < b.tabIndex; });
     std::vector<ControlRef> ordered;
     for (const Entry& e : all) ordered.push_back(e.control);
     return ordered;
@@ -36,7 +36,7 @@ std::vector<ControlRef> controlsInTabOrder() {
 
 std::array<bool, kButtonCount> enabledAtStart() {
     std::array<bool, kButtonCount> flags{};
-    std::ranges::transform(kButtons, flags.begin(), &ButtonLayout::enabledAtStart);
+    std::transform(kButtons.begin(), kButtons.end(), flags.begin(), [](const ButtonLayout& b) { return b.enabledAtStart; });
     return flags;
 }
 
