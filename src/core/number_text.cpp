@@ -14,8 +14,9 @@ constexpr int kSignificantDigits = 15;
 // Far past the exponent of any double, and far from overflowing the arithmetic on it.
 constexpr long long kExponentCap = 1'000'000'000;
 
+constexpr std::string_view kBlanks = " \t\r\n";
+
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 }  // namespace
 
@@ -31,13 +32,13 @@ std::string decimalText(double value) {
     const char* p = scientific;
     for (; *p != 'e'; ++p)
         if (isDigit(*p)) digits += *p;
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    while (digits.back() == '0') digits.pop_back();  // the first digit never is
     const bool negativeExponent = p[1] == '-';
     int exponent = 0;
     for (p += 2; isDigit(*p); ++p) exponent = exponent * 10 + (*p - '0');
     if (negativeExponent) exponent = -exponent;
 
-    std::string text = value < 0 ? "-" : "";
+    std::string text = std::signbit(value) ? "-" : "";
     if (exponent < 0) {
         text += "0.";
         text.append(static_cast<std::size_t>(-exponent - 1), '0');
@@ -53,26 +54,32 @@ std::string decimalText(double value) {
 }
 
 double leadingNumber(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i])) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    text.remove_prefix(std::min(text.find_first_not_of(kBlanks), text.size()));
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+')) text.remove_prefix(1);
 
     // The number is rewritten as whole digits and a power of ten, with no decimal point, so that
     // strtod reads it the same under every locale.
     std::string digits;
     long long exponent = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i) digits += text[i];
-    if (i < text.size() && text[i] == '.')
-        for (++i; i < text.size() && isDigit(text[i]); ++i, --exponent) digits += text[i];
+    auto takeDigits = [&](long long powerPerDigit) {
+        for (; !text.empty() && isDigit(text.front()); text.remove_prefix(1), exponent += powerPerDigit)
+            digits += text.front();
+    };
+    takeDigits(0);
+    if (text.starts_with('.')) {
+        text.remove_prefix(1);
+        takeDigits(-1);
+    }
     if (digits.empty()) return 0.0;
 
-    if (i + 1 < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
-        const bool exponentNegative = text[j] == '-';
-        if (text[j] == '+' || text[j] == '-') ++j;
+    if (text.starts_with('e') || text.starts_with('E')) {
+        text.remove_prefix(1);
+        const bool exponentNegative = text.starts_with('-');
+        if (exponentNegative || text.starts_with('+')) text.remove_prefix(1);
         long long written = 0;
-        for (; j < text.size() && isDigit(text[j]); ++j) written = std::min(written * 10 + (text[j] - '0'), kExponentCap);
+        for (; !text.empty() && isDigit(text.front()); text.remove_prefix(1))
+            written = std::min(written * 10 + (text.front() - '0'), kExponentCap);
         exponent += exponentNegative ? -written : written;
     }
 
