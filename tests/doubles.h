@@ -6,8 +6,9 @@
 #include "core/random_source.h"
 
 #include <array>
-#include <regex>
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ricattura::testing {
@@ -61,9 +62,12 @@ inline std::vector<double> lakeDraws(double hectares, double kg, double grams, d
 
 // True for what the program may show as a number: optional "-", digits without a leading
 // zero, an optional fraction without trailing zeros; never "-0", an exponent, "nan" or "inf".
-inline bool isPlainNumber(const std::string& text) {
-    static const std::regex plain("-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?");
-    return text != "-0" && std::regex_match(text, plain);
+inline bool isPlainNumber(std::string_view text) {
+    const std::string_view t = text.substr(text.starts_with('-') ? 1 : 0);
+    const std::size_t point = std::min(t.find('.'), t.size());
+    const bool digits = t.find_first_not_of("0123456789.") == t.npos && t.find('.', point + 1) == t.npos;
+    const bool fraction = point == t.size() || (point + 1 < t.size() && t.back() != '0');
+    return digits && fraction && point > 0 && (point == 1 || t[0] != '0') && text != "-0";
 }
 
 }  // namespace ricattura::testing
