@@ -1,7 +1,7 @@
 // The least any Qt window showing text pays at start-up: the program's window size, one label,
 // the program's font. The start-up benchmark measures the program against it.
+#include "core/layout.h"
 #include "window/form_font.h"
-#include "window/layout.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -11,7 +11,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Riferimento"));
-    window.setFixedSize(ricattura::toPixels(ricattura::kClientArea).size());
+    const ricattura::PixelRect client = ricattura::toPixels(ricattura::kClientArea);
+    window.setFixedSize(client.width, client.height);
     window.setFont(ricattura::formFont());
     QLabel label(QStringLiteral("Istruzioni"), &window);
     label.move(16, 8);
