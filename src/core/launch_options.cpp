@@ -8,6 +8,7 @@ namespace {
 
 constexpr std::size_t kMostCodeDigits = 6;
 constexpr std::string_view kLakeOption = "--lago";
+constexpr std::string_view kLakeOptionWithValue = "--lago=";
 
 std::string quoted(std::string_view text) { return "«" + std::string(text) + "»"; }
 
@@ -52,8 +53,8 @@ LaunchOptions parseCommandLine(const std::vector<std::string_view>& args) {
         if (arg == kLakeOption) {
             if (i + 1 == args.size()) return refuse("manca il numero del lago dopo --lago");
             value = args[++i];
-        } else if (arg.substr(0, kLakeOption.size() + 1) == "--lago=") {
-            value = arg.substr(kLakeOption.size() + 1);
+        } else if (arg.starts_with(kLakeOptionWithValue)) {
+            value = arg.substr(kLakeOptionWithValue.size());
         } else {
             return refuse("argomento non riconosciuto: " + quoted(arg));
         }
