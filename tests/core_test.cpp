@@ -69,7 +69,9 @@ protected:
         step(Command1, draws, {{Command2, true}, {Command9, true}, {Command1, false}});
     }
     void expectFreshExercise() {
-        EXPECT_EQ(controller.state(), SimulationState{});
+        const SimulationState& q = controller.state();
+        for (double zero : {q.cale, q.ncatturati, q.nmarcati, q.nricatturati, q.ngiamarcati, q.k, q.dimpop, q.stima})
+            EXPECT_EQ(zero, 0);
         EXPECT_EQ(view.text(Text1), kIntro);
         for (std::size_t f = 1; f < kFieldCount; ++f) EXPECT_EQ(view.texts[f], "") << "Text" << f + 1;
         EXPECT_EQ(view.enabled, enabledAtStart());
@@ -353,7 +355,7 @@ TEST(LaunchOptions, TakesAClassLakeCodeAndRefusesAnythingElse) {
     };
     const std::optional<LakeCode> none;
     const Case cases[] = {
-        {{}, Action::Run, none}, {{"--lago", "1"}, Action::Run, 1}, {{"--lago=100000"}, Action::Run, 100000},
+        {{}, Action::Run, none}, {{"--lago", "9"}, Action::Run, 9}, {{"--lago=100000"}, Action::Run, 100000},
         {{"--help"}, Action::Help, none}, {{"--version"}, Action::Version, none}, {{"--lago", "42", "--help"}, Action::Help, 42},
         {{"--lago"}, Action::Refuse, none}, {{"--lago", "0"}, Action::Refuse, none}, {{"--lago=1000000"}, Action::Refuse, none},
         {{"--lago=042"}, Action::Refuse, none}, {{"--lago", "+42"}, Action::Refuse, none}, {{"--lago="}, Action::Refuse, none},
@@ -366,6 +368,7 @@ TEST(LaunchOptions, TakesAClassLakeCodeAndRefusesAnythingElse) {
         EXPECT_EQ(got.lakeCode, got.action == Action::Refuse ? got.lakeCode : c.code);
         EXPECT_EQ(got.refusal.rfind("ricattura: ", 0), got.action == Action::Refuse ? 0U : std::string::npos);
     }
+    EXPECT_NE(parseCommandLine({"--lago"}).refusal.find("manca il numero"), std::string::npos);
     EXPECT_EQ(windowTitle(std::nullopt), "Stima della popolazione di un lago");
     EXPECT_EQ(windowTitle(37), "Stima della popolazione di un lago – lago 37");
 }
