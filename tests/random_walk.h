@@ -4,11 +4,8 @@
 #include "control/exercise_controller.h"
 #include "doubles.h"
 
-#include <array>
 #include <cmath>
 #include <random>
-#include <string>
-#include <string_view>
 
 namespace ricattura::testing {
 
@@ -35,41 +32,29 @@ struct WalkFigures {
     long estimates = 0, refused = 0, exhausted = 0;
 };
 
-// Mostly a step that responds, so the walk reaches the late steps; now and then any step, rarely
-// Riparti or Esci.
-inline Button pickButton(std::mt19937_64& rng, const std::array<bool, kButtonCount>& enabled) {
-    const auto roll = rng() % 1000;
-    if (roll < 5) return roll < 1 ? Button::Command8 : Button::Command9;
-    auto b = Button(rng() % 7);
-    for (int tries = 0; roll >= 150 && tries < 10 && !enabled[indexOf(b)]; ++tries) b = Button(rng() % 7);
-    return b;
-}
-
-// What a student might type into "Individui da marcare": number-like pieces, junk and odd bytes.
-inline std::string randomMarkText(std::mt19937_64& rng) {
-    constexpr std::array<std::string_view, 18> kPieces{"0", "1", "9", "42", "12.5", ".", ",", "e", "E", "+", "-", " ",
-                                                       "x", "\t", "\xC3\xA8", "\xFF", "1e308", "nan"};
-    std::string text;
-    for (auto pieces = rng() % 9; pieces > 0; --pieces)
-        text += rng() % 10 == 0 ? std::string(1, static_cast<char>(rng() % 256)) : std::string(kPieces[rng() % 18]);
-    return text;
-}
-
-// Clicks at random; returns the first rule a click broke, with where, or nothing.
+// Clicks at random, mostly on a step that responds so the walk reaches the late steps, rarely on Riparti or
+// Esci; types number-like pieces, junk and odd bytes. Returns the first rule a click broke, with where, or nothing.
 inline std::string walk(std::mt19937_64& rng, long clicks, WalkedWindow& window, const ExerciseController& controller,
                         WalkFigures& figures) {
-    using enum Button;
+    constexpr std::string_view kPieces[] = {"0", "1", "42", "12.5", ".", ",", "e", "-", " ", "\xC3\xA8", "1e308", "nan"};
     for (long i = 0; i < clicks; ++i) {
         const auto flags = window.enabled();
-        const Button b = pickButton(rng, flags);
-        if (b == Command3 || rng() % 20 == 0) window.type(randomMarkText(rng));
+        const auto roll = rng() % 1000;
+        auto b = roll < 5 ? (roll < 1 ? Button::Command8 : Button::Command9) : Button(rng() % 7);
+        for (int tries = 0; roll >= 150 && tries < 10 && !flags[indexOf(b)]; ++tries) b = Button(rng() % 7);
+        if (b == Button::Command3 || rng() % 20 == 0) {
+            std::string typed;
+            for (auto pieces = rng() % 9; pieces > 0; --pieces)
+                typed += rng() % 10 ? std::string(kPieces[rng() % std::size(kPieces)]) : std::string(1, char(rng() % 256));
+            window.type(typed);
+        }
         const auto texts = window.texts();
         const SimulationState before = controller.state();
         window.click(b);
         const SimulationState& after = controller.state();
         const auto shown = window.texts();
         const bool enabled = flags[indexOf(b)];
-        const bool refused = enabled && b == Command6 && std::floor(before.ngiamarcati + 0.5) < 1;
+        const bool refused = enabled && b == Button::Command6 && std::floor(before.ngiamarcati + 0.5) < 1;
         std::string broken;
         if ((!enabled || refused) && before != after) broken = "the record changed";
         if (!enabled && (shown != texts || window.enabled() != flags)) broken = "the window changed";
@@ -80,14 +65,14 @@ inline std::string walk(std::mt19937_64& rng, long clicks, WalkedWindow& window,
         if (after.dimpop > 0 && after.dimpop - after.nricatturati < 1) broken = "the lake was emptied";
         for (std::size_t f = 1; f < kFieldCount; ++f) {
             std::string t = shown[f];
-            if (f == indexOf(Field::Text9) && !t.empty() && t.back() == '%') t.pop_back();
+            if (f == indexOf(Field::Text9) && t.ends_with('%')) t.pop_back();
             const bool unchanged = shown[f] == texts[f];  // checked when it was written, or typed
             if (!t.empty() && !unchanged && !isPlainNumber(t)) broken = "Text" + std::to_string(f + 1) + " shows " + t;
         }
         if (!broken.empty())
             return broken + " (click " + std::to_string(i) + ", Command" + std::to_string(indexOf(b) + 1) + ")";
-        if (enabled && b == Command6) ++(refused ? figures.refused : figures.estimates);
-        if (enabled && b == Command5 && !window.enabled()[indexOf(Command5)]) ++figures.exhausted;
+        if (enabled && b == Button::Command6) ++(refused ? figures.refused : figures.estimates);
+        if (enabled && b == Button::Command5 && !window.enabled()[indexOf(Button::Command5)]) ++figures.exhausted;
     }
     return {};
 }
