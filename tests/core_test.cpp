@@ -76,8 +76,8 @@ TEST_F(ExerciseTest, PlaysTheWorkedExampleFromLakeToVerdictThenRestartsAndEnds) 
                   "Puoi effettuare più cale cliccando ancora sul bottone 2, finchè non ritieni di aver catturato "
                   "abbastanza individui.\r\nQuando ritieni di aver catturato abbastanza individui, puoi modificare il "
                   "numero di individui da marcare e procedere a marcarli cliccando il bottone 3.");
-        for (Field f : {Text2, Text3}) EXPECT_EQ(view.text(f), std::to_string(100 * haul));
-        EXPECT_EQ(view.text(Text10), std::to_string(haul));
+        const std::string caught = std::to_string(100 * haul);
+        EXPECT_EQ(view.text(Text2) + " " + view.text(Text3) + " " + view.text(Text10), caught + " " + caught + " " + std::to_string(haul));
     }
     view.type("1234.5 pesci");  // more than were caught
     step(Command3, {}, {{Command2, false}, {Command4, true}, {Command3, false}});
@@ -88,8 +88,7 @@ TEST_F(ExerciseTest, PlaysTheWorkedExampleFromLakeToVerdictThenRestartsAndEnds) 
                                 "ricatture cliccando sul bottone 5.");
 
     // Perturbed hauls: the marked share is 2 r k, and k follows the fish left in the lake.
-    double m = 0;
-    double k = 300.0 / 33600;
+    double m = 0, k = 300.0 / 33600;
     const double marks[] = {0.3, 0.7, 0.6, 0.4};
     for (int haul = 1; haul <= 4; ++haul) {
         step(Command5, {haulDraw(105), marks[haul - 1]}, {{Command6, true}});
@@ -102,8 +101,8 @@ TEST_F(ExerciseTest, PlaysTheWorkedExampleFromLakeToVerdictThenRestartsAndEnds) 
                   "stima del numero totale presente nel lago sapendo che il rapporto fra marcati e totale è "
                   "teoricamente uguale a quello fra i ricatturati marcati ed il totale dei ricatturati.\r\nPer "
                   "effettuare questo calcolo clicca sul bottone 6.");
-        EXPECT_EQ(view.text(Text4) + " " + view.text(Text5), std::to_string(105 * haul) + " " + decimalText(std::floor(m + 0.5)));
-        EXPECT_EQ(view.text(Text10), std::to_string(3 + haul));
+        EXPECT_EQ(view.text(Text4) + " " + view.text(Text5) + " " + view.text(Text10),
+                  std::to_string(105 * haul) + " " + decimalText(std::floor(m + 0.5)) + " " + std::to_string(3 + haul));
     }
     step(Command6, {}, {{Command7, true}, {Command6, false}});
     EXPECT_EQ(view.text(Text1),
@@ -111,16 +110,9 @@ TEST_F(ExerciseTest, PlaysTheWorkedExampleFromLakeToVerdictThenRestartsAndEnds) 
               "il totale dei marcati ed m i ricatturati marcati.\r\nSe vuoi conoscere il valore reale, clicca sul "
               "bottone 7.");
     EXPECT_EQ(view.text(Text6), "31500");
-    for (int twice = 0; twice < 2; ++twice) {
-        step(Command7, {}, {});
-        EXPECT_EQ(view.text(Text7) + " " + view.text(Text8) + " " + view.text(Text9), "33600 -2100 6.25%");
-        EXPECT_EQ(view.text(Text1), kVerdicts[1]);
-    }
-    // A further haul adds a fraction to the rounded m and brings the estimate back.
-    step(Command5, {haulDraw(105), 0.5}, {{Command6, true}});
-    EXPECT_GT(s().ngiamarcati, 4);
-    step(Command6, {}, {{Command7, true}, {Command6, false}});
-    EXPECT_EQ(s().stima, std::floor(525.0 * 300 / s().ngiamarcati + 0.5));
+    step(Command7, {}, {});
+    EXPECT_EQ(view.text(Text7) + " " + view.text(Text8) + " " + view.text(Text9), "33600 -2100 6.25%");
+    EXPECT_EQ(view.text(Text1), kVerdicts[1]);
 
     step(Command9, {}, {{Command1, true}, {Command2, false}, {Command3, false}, {Command4, false}, {Command5, false},
                         {Command6, false}, {Command7, false}, {Command9, false}});
@@ -167,7 +159,6 @@ TEST(EstimatePopulation, RoundsMAndTheEstimateHalfUpAndRefusesWithoutMarkedFish)
                                          Case{100, 50, 3, 1667}, Case{5, 1, 2, 3}}) {
         FakeView view;
         view.setText(Text6, "500");  // an earlier estimate
-        view.switches.clear();
         const SimulationState before{.nmarcati = M, .nricatturati = n, .ngiamarcati = m, .dimpop = 1000, .stima = 500};
         SimulationState state = before;
         estimatePopulation(state, view);
@@ -200,26 +191,20 @@ TEST(CompareWithReal, GradesTheUnroundedErrorWithStrictBounds) {
 
 // Every lake of a class code grows from the same seed, drawn uniformly on [0, 1) in the same order after the reseed.
 TEST(ClockRandomSource, GivesEveryStudentAndEveryRestartTheSameLakeAndHauls) {
-    auto play = [](std::uint64_t code, bool restartFirst) {
+    auto lakeAndHauls = [](std::uint64_t code, int restarts) {
         FakeView view;
         LakeCodeClock clock(code);
         ClockRandomSource random(clock);
         ExerciseController controller(view, random, [] {});
-        if (restartFirst) for (Button b : {Command1, Command2, Command9}) controller.click(b);
-        std::vector<std::string> shown;
-        for (Button b : {Command1, Command2, Command2}) {
-            controller.click(b);
-            shown.insert(shown.end(), view.texts.begin(), view.texts.end());
-        }
-        return shown;
+        for (int i = 0; i <= restarts; ++i) for (Button b : {Command9, Command1, Command2, Command2}) controller.click(b);
+        return controller.state();
     };
-    EXPECT_EQ(play(4242, false), play(4242, true));
-    EXPECT_NE(play(4242, false)[0], play(4243, false)[0]);
+    EXPECT_EQ(lakeAndHauls(4242, 0), lakeAndHauls(4242, 1));
+    EXPECT_NE(lakeAndHauls(4242, 0).dimpop, lakeAndHauls(4243, 0).dimpop);
 
     LakeCodeClock clock(1);
     ClockRandomSource random(clock);
-    double sum = 0;
-    double largest = 0;
+    double sum = 0, largest = 0;
     for (int i = 0; i < 100'000; ++i) {
         const double r = random.draw();
         sum += r;
@@ -231,13 +216,12 @@ TEST(ClockRandomSource, GivesEveryStudentAndEveryRestartTheSameLakeAndHauls) {
 
 // A random walk catches click sequences no example plays: non-finite or badly written numbers, an emptied
 // lake, a disabled button or a refused estimate that changes something.
-class CoreWindow final : public testing::WalkedWindow {
-public:
+struct CoreWindow {
     explicit CoreWindow(RandomSource& random) : controller(view, random, [] {}) { controller.start(); }
-    std::array<std::string, kFieldCount> texts() const override { return view.texts; }
-    std::array<bool, kButtonCount> enabled() const override { return view.enabled; }
-    void type(const std::string& text) override { view.type(text); }
-    void click(Button b) override { controller.click(b); }
+    std::array<std::string, kFieldCount> texts() const { return view.texts; }
+    std::array<bool, kButtonCount> enabled() const { return view.enabled; }
+    void type(const std::string& text) { view.type(text); }
+    void click(Button b) { controller.click(b); }
 
     FakeView view;
     ExerciseController controller;
@@ -258,56 +242,26 @@ TEST(RandomWalk, NoClickSequenceBreaksTheRules) {
 }
 
 int right(const TwipRect& r) { return r.left + r.width; }
-int bottom(const TwipRect& r) { return r.top + r.height; }
-const TwipRect& at(Button b) { return kButtons[indexOf(b)].rect; }
-const TwipRect& at(Field f) { return kBoxes[indexOf(f)].rect; }
 
-TEST(Layout, KeepsItsColumnsSpacingAndMarginsAndConvertsBothEdgesToPixels) {
-    // Each control, the one above it in its column, and the gap between them.
-    const std::tuple<TwipRect, TwipRect, int> below[] = {
-        {at(Command2), at(Command1), 200}, {at(Text2), at(Command2), 200}, {at(Text3), at(Text2), 80},
-        {at(Command3), at(Text3), 200},    {at(Command4), at(Command3), 200}, {at(Command5), at(Command4), 200},
-        {at(Text4), at(Command5), 200},    {at(Text5), at(Text4), 80},     {at(Command6), at(Text5), 200},
-        {at(Text6), at(Command6), 200},    {at(Command7), at(Text1), 225},  {at(Text7), at(Command7), 200},
-        {at(Text8), at(Text7), 80},        {at(Text9), at(Text8), 80},      {at(Text10), at(Text9), 80},
-        {at(Command9), at(Text10), 440},
-    };
-    for (const auto& [control, above, gap] : below) {
-        EXPECT_EQ(control.top - bottom(above), gap) << control.left << "," << control.top;
-        EXPECT_TRUE(control.left >= 3600 || right(control) == 3240) << "the left column ends flush at 3240";
-    }
-    for (const TwipRect& r : {at(Text7), at(Text8), at(Text9), at(Text10), at(Command8)}) EXPECT_EQ(right(r), right(at(Command7)));
-    EXPECT_EQ(at(Command8).left - right(at(Command9)), 120);
-    EXPECT_EQ(std::tuple(kClientArea.width - right(at(Text1)), kClientArea.height - bottom(at(Command8))), std::tuple(150, 125));
-    // Labels: "Istruzioni" just above its box, every other label 105 short of its box and 120 lower.
-    EXPECT_EQ(bottom(kLabels[0].rect) - at(Text1).top, 15);
-    for (std::size_t f = 1; f < kFieldCount; ++f) {
-        EXPECT_EQ(kLabels[f].rect.top, kBoxes[f].rect.top + 120) << kLabels[f].name;
-        EXPECT_EQ(right(kLabels[f].rect), kBoxes[f].rect.left - 105) << kLabels[f].name;
-    }
+// The table's own relations (a twip off by one there would vanish in both views' rounding), its pixels, its tab order.
+TEST(Layout, KeepsItsLabelsBesideTheirBoxesAndConvertsBothEdgesToPixels) {
+    for (std::size_t f = 1; f < kFieldCount; ++f)  // every label but "Istruzioni" 105 short of its box, 120 lower
+        EXPECT_EQ(std::pair(right(kLabels[f].rect) + 105, kLabels[f].rect.top), std::pair(kBoxes[f].rect.left, kBoxes[f].rect.top + 120));
     EXPECT_EQ(toPixels(kClientArea), (PixelRect{0, 0, 451, 427}));
-    EXPECT_EQ(toPixels(at(Command1)), (PixelRect{16, 8, 200, 27}));  // 26 2/3 pixels high, rounded
+    EXPECT_EQ(toPixels(kButtons[0].rect), (PixelRect{16, 8, 200, 27}));  // 26 2/3 pixels high, rounded
     EXPECT_EQ(toPixels({7, 8, 7, 7}), (PixelRect{0, 1, 1, 0}));       // each edge to its nearest pixel
-}
-
-TEST(Layout, UsesEveryTabIndexOnce) {
     int next = 0;
     for (const ControlRef& c : controlsInTabOrder()) {
-        EXPECT_EQ(c.kind == ControlRef::Kind::Button ? kButtons[c.index].tabIndex
-                  : c.kind == ControlRef::Kind::Box  ? kBoxes[c.index].tabIndex
-                                                     : kLabels[c.index].tabIndex,
-                  next++);
+        const auto kind = c.kind;
+        EXPECT_EQ(kind == ControlRef::Kind::Button ? kButtons[c.index].tabIndex
+                  : kind == ControlRef::Kind::Box  ? kBoxes[c.index].tabIndex : kLabels[c.index].tabIndex, next++);
     }
-    EXPECT_EQ(next, 29);
+    EXPECT_EQ(next, 29) << "every tab index once";
 }
 
 TEST(LaunchOptions, TakesAClassLakeCodeAndRefusesAnythingElse) {
     using Action = LaunchOptions::Action;
-    struct Case {
-        std::vector<std::string_view> args;
-        Action action;
-        std::optional<LakeCode> code;
-    };
+    struct Case { std::vector<std::string_view> args; Action action; std::optional<LakeCode> code; };
     const Case cases[] = {
         {{}, Action::Run, {}}, {{"--lago", "9"}, Action::Run, 9}, {{"--lago=100000"}, Action::Run, 100000},
         {{"--help"}, Action::Help, {}}, {{"--version"}, Action::Version, {}}, {{"--lago", "42", "--help"}, Action::Help, 42},
@@ -316,10 +270,10 @@ TEST(LaunchOptions, TakesAClassLakeCodeAndRefusesAnythingElse) {
         {{"--lago", "4 2"}, Action::Refuse, {}}, {{"--lago", "1", "--lago=1"}, Action::Refuse, {}},
         {{"-platform", "offscreen"}, Action::Refuse, {}}, {{"--lagoo=1"}, Action::Refuse, {}},
     };
-    for (const Case& c : cases) {
-        const LaunchOptions got = parseCommandLine(c.args);
-        EXPECT_EQ(got.action, c.action) << (c.args.empty() ? "" : c.args[0]);
-        EXPECT_EQ(got.lakeCode, got.action == Action::Refuse ? got.lakeCode : c.code);
+    for (const auto& [args, action, code] : cases) {
+        const LaunchOptions got = parseCommandLine(args);
+        EXPECT_EQ(got.action, action) << (args.empty() ? "" : args[0]);
+        EXPECT_EQ(got.lakeCode, got.action == Action::Refuse ? got.lakeCode : code);
         EXPECT_EQ(got.refusal.rfind("ricattura: ", 0), got.action == Action::Refuse ? 0U : std::string::npos);
     }
     EXPECT_NE(parseCommandLine({"--lago"}).refusal.find("manca il numero"), std::string::npos);
@@ -337,18 +291,16 @@ TEST(DecimalText, WritesPlainDecimalsWithFifteenSignificantDigits) {
     for (const auto& [value, text] : cases) EXPECT_EQ(decimalText(value), text);
 }
 
+// What a student may type: only the number at the start counts, and nothing reads as infinite or "-0".
 TEST(LeadingNumber, ReadsOnlyTheNumberAtTheStart) {
     using namespace std::string_literals;
     const std::pair<std::string, double> cases[] = {
-        {"", 0}, {"   ", 0}, {"pesci", 0}, {"42", 42}, {"\r\n\t 3", 3}, {"+7", 7}, {"-12", -12}, {"--5", 0},
-        {"+-5", 0}, {"4 2", 4}, {"12,5", 12}, {"1.000", 1}, {".5", 0.5}, {"+.5", 0.5}, {"5.", 5}, {".", 0},
-        {"-", 0}, {"1.2.3", 1.2}, {"1e", 1}, {"1e+", 1}, {"1ex", 1}, {"1e3", 1000}, {"1E-2", 0.01},
-        {"-.5e1", -5}, {"2.5e1x", 25}, {"12abc", 12}, {"-0", 0}, {"-0.0e5", 0}, {"nan", 0}, {"-inf", 0},
-        {"infinity", 0}, {"0x10", 0}, {"&H10", 0}, {"1e309", DBL_MAX}, {"-1e309", -DBL_MAX},
-        {"1e99999999999999999999999", DBL_MAX}, {"1e-400", 0}, {"-1e-400", 0}, {"0.000000001e9", 1},
-        {std::string(400, '9'), DBL_MAX}, {"0." + std::string(400, '0') + "1e401", 1},
+        {"", 0}, {"   ", 0}, {"pesci", 0}, {"\r\n\t 3", 3}, {"+7", 7}, {"-12", -12}, {"--5", 0}, {"+-5", 0},
+        {"4 2", 4}, {"12,5", 12}, {".5", 0.5}, {"5.", 5}, {".", 0}, {"1.2.3", 1.2}, {"1e+", 1}, {"1E-2", 0.01},
+        {"-.5e1", -5}, {"2.5e1x", 25}, {"-0.0e5", 0}, {"nan", 0}, {"0x10", 0}, {"-1e309", -DBL_MAX},
+        {"1e99999999999999999999999", DBL_MAX}, {"-1e-400", 0}, {"0." + std::string(400, '0') + "1e401", 1},
         {std::string(1 << 20, '7'), DBL_MAX}, {"0." + std::string(1 << 20, '0'), 0}, {"3\0" "9"s, 3},
-        {"\xEF\xBC\x94\xEF\xBC\x92", 0}, {"\xF0\x9F\x90\x9F" "20", 0}, {"20\xF0\x9F\x90\x9F", 20}, {"\xFF\xFE" "20", 0},
+        {"\xEF\xBC\x94\xEF\xBC\x92", 0}, {"20\xF0\x9F\x90\x9F", 20},
     };
     for (const auto& [text, value] : cases) {
         const double got = leadingNumber(text);

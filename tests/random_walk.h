@@ -9,16 +9,6 @@
 
 namespace ricattura::testing {
 
-// What the walk sees of a window and does to it.
-class WalkedWindow {
-public:
-    virtual ~WalkedWindow() = default;
-    virtual std::array<std::string, kFieldCount> texts() const = 0;
-    virtual std::array<bool, kButtonCount> enabled() const = 0;
-    virtual void type(const std::string& text) = 0;
-    virtual void click(Button b) = 0;
-};
-
 // A clock that moves on at every reading, so every lake of a walk differs and the walk replays.
 class TickingClock final : public Clock {
 public:
@@ -32,10 +22,12 @@ struct WalkFigures {
     long estimates = 0, refused = 0, exhausted = 0;
 };
 
-// Clicks at random, mostly on a step that responds so the walk reaches the late steps, rarely on Riparti or
-// Esci; types number-like pieces, junk and odd bytes. Returns the first rule a click broke, with where, or nothing.
-inline std::string walk(std::mt19937_64& rng, long clicks, WalkedWindow& window, const ExerciseController& controller,
-                        WalkFigures& figures) {
+// Clicks at random on a window (anything with texts(), enabled(), type() and click()), mostly on a step that
+// responds so the walk reaches the late steps, rarely on Riparti or Esci; types number-like pieces, junk and odd
+// bytes. Returns the first rule a click broke, with where, or nothing.
+template <class Window>
+std::string walk(std::mt19937_64& rng, long clicks, Window& window, const ExerciseController& controller,
+                 WalkFigures& figures) {
     constexpr std::string_view kPieces[] = {"0", "1", "42", "12.5", ".", ",", "e", "-", " ", "\xC3\xA8", "1e308", "nan"};
     for (long i = 0; i < clicks; ++i) {
         const auto flags = window.enabled();
