@@ -2,7 +2,8 @@
 #include "core/clock_random_source.h"
 #include "core/launch_options.h"
 #include "core/number_text.h"
-#include "random_walk.h"
+#include "control/exercise_controller.h"
+#include "doubles.h"
 #include "steps/estimate.h"
 #include "steps/recapture.h"
 
@@ -189,7 +190,7 @@ TEST(CompareWithReal, GradesTheUnroundedErrorWithStrictBounds) {
     }
 }
 
-// Every lake of a class code grows from the same seed, drawn uniformly on [0, 1) in the same order after the reseed.
+// Every lake of a class code grows from the same seed, drawn in the same order after the reseed.
 TEST(ClockRandomSource, GivesEveryStudentAndEveryRestartTheSameLakeAndHauls) {
     auto lakeAndHauls = [](std::uint64_t code, int restarts) {
         FakeView view;
@@ -201,7 +202,9 @@ TEST(ClockRandomSource, GivesEveryStudentAndEveryRestartTheSameLakeAndHauls) {
     };
     EXPECT_EQ(lakeAndHauls(4242, 0), lakeAndHauls(4242, 1));
     EXPECT_NE(lakeAndHauls(4242, 0).dimpop, lakeAndHauls(4243, 0).dimpop);
+}
 
+TEST(ClockRandomSource, DrawsUniformlyOnTheHalfOpenUnitInterval) {
     LakeCodeClock clock(1);
     ClockRandomSource random(clock);
     double sum = 0, largest = 0;
@@ -212,33 +215,6 @@ TEST(ClockRandomSource, GivesEveryStudentAndEveryRestartTheSameLakeAndHauls) {
     }
     EXPECT_NEAR(sum / 100'000, 0.5, 0.005);
     EXPECT_TRUE(largest > 0.999 && largest < 1) << largest;
-}
-
-// A random walk catches click sequences no example plays: non-finite or badly written numbers, an emptied
-// lake, a disabled button or a refused estimate that changes something.
-struct CoreWindow {
-    explicit CoreWindow(RandomSource& random) : controller(view, random, [] {}) { controller.start(); }
-    std::array<std::string, kFieldCount> texts() const { return view.texts; }
-    std::array<bool, kButtonCount> enabled() const { return view.enabled; }
-    void type(const std::string& text) { view.type(text); }
-    void click(Button b) { controller.click(b); }
-
-    FakeView view;
-    ExerciseController controller;
-};
-
-TEST(RandomWalk, NoClickSequenceBreaksTheRules) {
-    const long clicks = 1'000'000;
-    std::mt19937_64 rng(20261207);
-    testing::TickingClock clock;
-    ClockRandomSource random(clock);
-    CoreWindow window(random);
-    testing::WalkFigures figures;
-    ASSERT_EQ(testing::walk(rng, clicks, window, window.controller, figures), "");
-    std::printf("random walk: %ld clicks, %ld estimates made, %ld refused, %ld lakes fished out\n", clicks,
-                figures.estimates, figures.refused, figures.exhausted);
-    // A walk that never reaches the late steps would prove nothing about them.
-    EXPECT_TRUE(figures.estimates > 0 && figures.refused > 0 && figures.exhausted > 0);
 }
 
 int right(const TwipRect& r) { return r.left + r.width; }
@@ -260,63 +236,53 @@ TEST(Layout, KeepsItsLabelsBesideTheirBoxesAndConvertsBothEdgesToPixels) {
 }
 
 TEST(LaunchOptions, TakesAClassLakeCodeAndRefusesAnythingElse) {
-    using Action = LaunchOptions::Action;
-    struct Case { std::vector<std::string_view> args; Action action; std::optional<LakeCode> code; };
+    using enum LaunchOptions::Action;
+    struct Case { std::vector<std::string_view> args; LaunchOptions::Action action; LakeCode code; };  // 0: none
     const Case cases[] = {
-        {{}, Action::Run, {}}, {{"--lago", "9"}, Action::Run, 9}, {{"--lago=100000"}, Action::Run, 100000},
-        {{"--help"}, Action::Help, {}}, {{"--version"}, Action::Version, {}}, {{"--lago", "42", "--help"}, Action::Help, 42},
-        {{"--lago"}, Action::Refuse, {}}, {{"--lago", "0"}, Action::Refuse, {}}, {{"--lago=1000000"}, Action::Refuse, {}},
-        {{"--lago=042"}, Action::Refuse, {}}, {{"--lago", "+42"}, Action::Refuse, {}}, {{"--lago="}, Action::Refuse, {}},
-        {{"--lago", "4 2"}, Action::Refuse, {}}, {{"--lago", "1", "--lago=1"}, Action::Refuse, {}},
-        {{"-platform", "offscreen"}, Action::Refuse, {}}, {{"--lagoo=1"}, Action::Refuse, {}},
+        {{}, Run, 0}, {{"--lago", "9"}, Run, 9}, {{"--lago=100000"}, Run, 100000}, {{"--help"}, Help, 0},
+        {{"--version"}, Version, 0}, {{"--lago", "42", "--help"}, Help, 42}, {{"--lago"}, Refuse, 0},
+        {{"--lago", "0"}, Refuse, 0}, {{"--lago=1000000"}, Refuse, 0}, {{"--lago=042"}, Refuse, 0},
+        {{"--lago", "+42"}, Refuse, 0}, {{"--lago="}, Refuse, 0}, {{"--lago", "4 2"}, Refuse, 0},
+        {{"--lago", "1", "--lago=1"}, Refuse, 0}, {{"-platform", "offscreen"}, Refuse, 0}, {{"--lagoo=1"}, Refuse, 0},
     };
     for (const auto& [args, action, code] : cases) {
         const LaunchOptions got = parseCommandLine(args);
-        EXPECT_EQ(got.action, action) << (args.empty() ? "" : args[0]);
-        EXPECT_EQ(got.lakeCode, got.action == Action::Refuse ? got.lakeCode : code);
-        EXPECT_EQ(got.refusal.rfind("ricattura: ", 0), got.action == Action::Refuse ? 0U : std::string::npos);
+        const bool refused = got.action == Refuse;  // a refusal says why, in one line, and its code is never used
+        EXPECT_EQ(std::tuple(got.action, refused ? 0 : got.lakeCode.value_or(0), got.refusal.starts_with("ricattura: ")),
+                  std::tuple(action, code, refused)) << (args.empty() ? "" : args[0]);
     }
     EXPECT_NE(parseCommandLine({"--lago"}).refusal.find("manca il numero"), std::string::npos);
     EXPECT_EQ(windowTitle(std::nullopt), "Stima della popolazione di un lago");
     EXPECT_EQ(windowTitle(37), "Stima della popolazione di un lago – lago 37");
 }
 
-// Values the boxes can show: counts, errors, percentages to the hundredth, a fraction a student typed.
-TEST(DecimalText, WritesPlainDecimalsWithFifteenSignificantDigits) {
-    const std::pair<double, std::string> cases[] = {
+// Values the boxes can show (counts, errors, percentages to the hundredth, a fraction a student typed) and what a
+// student may type (only the number at the start counts, nothing reads as infinite or "-0"), both under an Italian
+// locale such as the window toolkit puts in force, where "," is the decimal point.
+TEST(NumberText, WritesAndReadsPlainDecimalsWhateverTheLocale) {
+    ASSERT_NE(std::setlocale(LC_ALL, "it_IT.UTF-8"), nullptr) << "LOCPATH must hold it_IT.UTF-8";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    const std::pair<double, std::string> written[] = {
         {0, "0"},    {-0.0, "0"},         {33600, "33600"}, {-2100, "-2100"},           {0.5, "0.5"},
         {0.03, "0.03"}, {0.1 + 0.2, "0.3"}, {6.25, "6.25"}, {32.0 / 3, "10.6666666666667"}, {58135.29, "58135.29"},
         {1e15, "1000000000000000"}, {std::nan(""), "0"},
     };
-    for (const auto& [value, text] : cases) EXPECT_EQ(decimalText(value), text);
-}
-
-// What a student may type: only the number at the start counts, and nothing reads as infinite or "-0".
-TEST(LeadingNumber, ReadsOnlyTheNumberAtTheStart) {
+    for (const auto& [value, text] : written) EXPECT_EQ(decimalText(value), text);
     using namespace std::string_literals;
-    const std::pair<std::string, double> cases[] = {
+    const std::pair<std::string, double> read[] = {
         {"", 0}, {"   ", 0}, {"pesci", 0}, {"\r\n\t 3", 3}, {"+7", 7}, {"-12", -12}, {"--5", 0}, {"+-5", 0},
-        {"4 2", 4}, {"12,5", 12}, {".5", 0.5}, {"5.", 5}, {".", 0}, {"1.2.3", 1.2}, {"1e+", 1}, {"1E-2", 0.01},
-        {"-.5e1", -5}, {"2.5e1x", 25}, {"-0.0e5", 0}, {"nan", 0}, {"0x10", 0}, {"-1e309", -DBL_MAX},
+        {"4 2", 4}, {"12,5", 12}, {"12.5", 12.5}, {".5", 0.5}, {"5.", 5}, {".", 0}, {"1.2.3", 1.2}, {"1e+", 1},
+        {"1E-2", 0.01}, {"-.5e1", -5}, {"2.5e1x", 25}, {"-0.0e5", 0}, {"nan", 0}, {"0x10", 0}, {"-1e309", -DBL_MAX},
         {"1e99999999999999999999999", DBL_MAX}, {"-1e-400", 0}, {"0." + std::string(400, '0') + "1e401", 1},
         {std::string(1 << 20, '7'), DBL_MAX}, {"0." + std::string(1 << 20, '0'), 0}, {"3\0" "9"s, 3},
         {"\xEF\xBC\x94\xEF\xBC\x92", 0}, {"20\xF0\x9F\x90\x9F", 20},
     };
-    for (const auto& [text, value] : cases) {
+    for (const auto& [text, value] : read) {
         const double got = leadingNumber(text);
         EXPECT_DOUBLE_EQ(got, value) << '"' << text.substr(0, 40) << '"';
         EXPECT_FALSE(got == 0 && std::signbit(got)) << "negative zero from \"" << text << '"';
     }
-}
-
-// The window toolkit puts the user's locale in force; an Italian one writes and reads "," as the point.
-TEST(NumberText, IgnoresTheLocaleInForce) {
-    ASSERT_NE(std::setlocale(LC_ALL, "it_IT.UTF-8"), nullptr) << "LOCPATH must hold it_IT.UTF-8";
-    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
-    const std::string text = decimalText(6.25);
-    const double value = leadingNumber("12.5");
     std::setlocale(LC_ALL, "C");
-    EXPECT_EQ(std::tuple(text, value), std::tuple("6.25", 12.5));
 }
 
 }  // namespace
