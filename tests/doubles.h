@@ -36,14 +36,16 @@ public:
 // Hands out the draws a test scripts; a draw beyond them gives 0 and is counted.
 class ScriptedRandom final : public RandomSource {
 public:
-    void script(const std::vector<double>& more) { draws.insert(draws.end(), more.begin(), more.end()); }
+    void script(const std::vector<double>& draws) { draws_.insert(draws_.end(), draws.begin(), draws.end()); }
     void reseed() override { ++reseeds; }
-    double draw() override { return next < draws.size() ? draws[next++] : (++overdrawn, 0.0); }
-    bool spentExactly() const { return next == draws.size() && overdrawn == 0; }
+    double draw() override { return next_ < draws_.size() ? draws_[next_++] : (++overdrawn, 0.0); }
+    bool spentExactly() const { return next_ == draws_.size() && overdrawn == 0; }
 
-    std::vector<double> draws;
-    std::size_t next = 0;
     int reseeds = 0, overdrawn = 0;
+
+private:
+    std::vector<double> draws_;
+    std::size_t next_ = 0;
 };
 
 // The draw that makes floor(r * span + lowest) come out as `value`.

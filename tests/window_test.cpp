@@ -26,6 +26,8 @@ namespace {
 
 using enum Field;
 
+QColor colour(Rgb c) { return {c.red, c.green, c.blue}; }
+
 // The window with its controller, as the program puts them together, seen as a walk sees it: read
 // back from the widgets, typed into key by key, clicked with the mouse.
 class RealWindow {
@@ -151,8 +153,9 @@ protected:
 
 // What the fonts and palettes decide once the form has drawn the table: colours, and captions that fit.
 TEST_F(WindowTest, PaintsTheFormAndFitsEveryCaption) {
-    EXPECT_EQ(w.form.size(), QSize(toPixels(kClientArea).width, toPixels(kClientArea).height));
-    EXPECT_EQ(w.form.grab().toImage().pixelColor(2, 2), QColor(kFormBackground.red, kFormBackground.green, kFormBackground.blue));
+    const PixelRect area = toPixels(kClientArea);
+    EXPECT_EQ(w.form.size(), QSize(area.width, area.height));
+    EXPECT_EQ(w.form.grab().toImage().pixelColor(2, 2), colour(kFormBackground));
     EXPECT_TRUE(QFontInfo(w.form.font()).bold() && QFontInfo(w.form.font()).pixelSize() == 11);
     const QFontMetrics metrics(w.form.font());
     constexpr int kBevel = 8;  // a button's frame and shading on both sides
@@ -167,7 +170,7 @@ TEST_F(WindowTest, PaintsTheFormAndFitsEveryCaption) {
         ASSERT_NE(label, nullptr) << kLabels[i].name;
         EXPECT_EQ(label->buddy(), w.form.box(Field(i))) << "a screen reader would not name " << kBoxes[i].name;
         EXPECT_TRUE(label->rect().contains(metrics.boundingRect(label->rect(), int(label->alignment()), label->text())));
-        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(kLabelText.red, kLabelText.green, kLabelText.blue));
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), colour(kLabelText));
     }
 }
 
