@@ -41,6 +41,7 @@ protected:
     void step(Button b, const std::vector<double>& draws, const Switches& switches) {
         random.script(draws);
         view.switches.clear();
+        view.announced.clear();
         controller.click(b);
         EXPECT_TRUE(random.spentExactly()) << "draws taken differ from those scripted";
         EXPECT_EQ(view.switches, switches);
@@ -81,6 +82,13 @@ TEST_F(ExerciseTest, PlaysTheWorkedExampleFromLakeToVerdictThenRestartsAndEnds) 
                   "numero di individui da marcare e procedere a marcarli cliccando il bottone 3.");
         const std::string caught = std::to_string(100 * haul);
         EXPECT_EQ(view.text(Text2) + " " + view.text(Text3) + " " + view.text(Text10), caught + " " + caught + " " + std::to_string(haul));
+        // Spoken: the instructions only when they change, then each count box rewritten, with its caption.
+        EXPECT_EQ(view.announced, (haul == 1 ? std::string("Puoi effettuare più cale cliccando ancora sul bottone 2, finchè non ritieni "
+                                               "di aver catturato abbastanza individui. Quando ritieni di aver catturato "
+                                               "abbastanza individui, puoi modificare il numero di individui da marcare e "
+                                               "procedere a marcarli cliccando il bottone 3. ") : "") +
+                                      "Individui catturati: " + caught + ". Individui da marcare: " + caught +
+                                      ". Numero di cale: " + std::to_string(haul) + ".");
     }
     view.type("1234.5 pesci");  // more than were caught
     step(Command3, {}, {{Command2, false}, {Command4, true}, {Command3, false}});
@@ -114,12 +122,16 @@ TEST_F(ExerciseTest, PlaysTheWorkedExampleFromLakeToVerdictThenRestartsAndEnds) 
               "bottone 7.");
     EXPECT_EQ(view.text(Text6), "31500");
     step(Command7, {}, {});
-    EXPECT_EQ(view.text(Text7) + " " + view.text(Text8) + " " + view.text(Text9), "33600 -2100 6.25%");
+    EXPECT_EQ(view.text(Text7) + " " + view.text(Text8) + " " + view.text(Text9), "33600 -2100 6,25%");
     EXPECT_EQ(view.text(Text1), kVerdicts[1]);
+    EXPECT_EQ(view.announced, kVerdicts[1] + " Numero reale: 33600. Errore: -2100. Errore percentuale: 6,25%.");
+    step(Command7, {}, {});
+    EXPECT_EQ(view.announced, "") << "nothing changed, nothing to say";
 
     step(Command9, {}, {{Command1, true}, {Command2, false}, {Command3, false}, {Command4, false}, {Command5, false},
                         {Command6, false}, {Command7, false}, {Command9, false}});
     expectFreshExercise();
+    EXPECT_EQ(view.announced, kIntro.substr(0, kIntro.size() - 1));
     createLake();
     step(Command2, {haulDraw(10)}, {{Command3, true}});
     view.type("pesci");  // not a number: the fewest that may be marked
@@ -182,8 +194,8 @@ TEST(CompareWithReal, GradesTheUnroundedErrorWithStrictBounds) {
     for (const auto& [dimpop, stima, shown, verdict] :
          {Case{1000, 1000, "0 0%", 0}, Case{100000, 104996, "4996 5%", 0}, Case{1000, 1050, "50 5%", 1},
           Case{1000, 950, "-50 5%", 1}, Case{1000, 1100, "100 10%", 2}, Case{1000, 750, "-250 25%", 3},
-          Case{1000, 1500, "500 50%", 4}, Case{1000, 1499, "499 49.9%", 3}, Case{3000, 3001, "1 0.03%", 0},
-          Case{918, 534600, "533682 58135.29%", 4}}) {
+          Case{1000, 1500, "500 50%", 4}, Case{1000, 1499, "499 49,9%", 3}, Case{3000, 3001, "1 0,03%", 0},
+          Case{918, 534600, "533682 58135,29%", 4}}) {
         FakeView view;
         compareWithReal(SimulationState{.dimpop = dimpop, .stima = stima}, view);
         EXPECT_EQ(view.text(Text7) + " " + view.text(Text8) + " " + view.text(Text9), decimalText(dimpop) + " " + shown);
@@ -265,15 +277,15 @@ TEST(NumberText, WritesAndReadsPlainDecimalsWhateverTheLocale) {
     ASSERT_NE(std::setlocale(LC_ALL, "it_IT.UTF-8"), nullptr) << "LOCPATH must hold it_IT.UTF-8";
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     const std::pair<double, std::string> written[] = {
-        {0, "0"},    {-0.0, "0"},         {33600, "33600"}, {-2100, "-2100"},           {0.5, "0.5"},
-        {0.03, "0.03"}, {0.1 + 0.2, "0.3"}, {6.25, "6.25"}, {32.0 / 3, "10.6666666666667"}, {58135.29, "58135.29"},
+        {0, "0"},    {-0.0, "0"},         {33600, "33600"}, {-2100, "-2100"},           {0.5, "0,5"},
+        {0.03, "0,03"}, {0.1 + 0.2, "0,3"}, {6.25, "6,25"}, {32.0 / 3, "10,6666666666667"}, {58135.29, "58135,29"},
         {1e15, "1000000000000000"}, {std::nan(""), "0"},
     };
     for (const auto& [value, text] : written) EXPECT_EQ(decimalText(value), text);
     using namespace std::string_literals;
     const std::pair<std::string, double> read[] = {
         {"", 0}, {"   ", 0}, {"pesci", 0}, {"\r\n\t 3", 3}, {"+7", 7}, {"-12", -12}, {"--5", 0}, {"+-5", 0},
-        {"4 2", 4}, {"12,5", 12}, {"12.5", 12.5}, {".5", 0.5}, {"5.", 5}, {".", 0}, {"1.2.3", 1.2}, {"1e+", 1},
+        {"4 2", 4}, {"12,5", 12.5}, {"12.5", 12.5}, {",5", 0.5}, {"1,2,3", 1.2}, {"5.", 5}, {".", 0}, {"1.2.3", 1.2}, {"1e+", 1},
         {"1E-2", 0.01}, {"-.5e1", -5}, {"2.5e1x", 25}, {"-0.0e5", 0}, {"nan", 0}, {"0x10", 0}, {"-1e309", -DBL_MAX},
         {"1e99999999999999999999999", DBL_MAX}, {"-1e-400", 0}, {"0." + std::string(400, '0') + "1e401", 1},
         {std::string(1 << 20, '7'), DBL_MAX}, {"0." + std::string(1 << 20, '0'), 0}, {"3\0" "9"s, 3},

@@ -25,12 +25,14 @@ public:
         enabled[indexOf(button)] = on;
         switches.push_back({button, on});
     }
+    void announce(const std::string& words) override { announced = words; }
     const std::string& text(Field f) const { return texts[indexOf(f)]; }
     void type(const std::string& input) { texts[indexOf(Field::Text3)] = input; }
 
     std::array<std::string, kFieldCount> texts{};
     std::array<bool, kButtonCount> enabled = enabledAtStart();
     std::vector<Switch> switches;
+    std::string announced;  // the last words spoken
 };
 
 // Hands out the draws a test scripts; a draw beyond them gives 0 and is counted.
@@ -57,11 +59,11 @@ inline std::vector<double> lakeDraws(double hectares, double kg, double grams, d
 }
 
 // True for what the program may show as a number: optional "-", digits without a leading
-// zero, an optional fraction without trailing zeros; never "-0", an exponent, "nan" or "inf".
+// zero, an optional decimal comma and fraction without trailing zeros; never "-0", an exponent, "nan" or "inf".
 inline bool isPlainNumber(std::string_view text) {
     const std::string_view t = text.substr(text.starts_with('-') ? 1 : 0);
-    const std::size_t point = std::min(t.find('.'), t.size());
-    const bool digits = t.find_first_not_of("0123456789.") == t.npos && t.find('.', point + 1) == t.npos;
+    const std::size_t point = std::min(t.find(','), t.size());
+    const bool digits = t.find_first_not_of("0123456789,") == t.npos && t.find(',', point + 1) == t.npos;
     const bool fraction = point == t.size() || (point + 1 < t.size() && t.back() != '0');
     return digits && fraction && point > 0 && (point == 1 || t[0] != '0') && text != "-0";
 }

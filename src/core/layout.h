@@ -49,6 +49,7 @@ struct BoxLayout {
     int tabIndex;
     bool editable;
     bool multiLine;
+    const char* description;  // for a screen reader, where two boxes share a caption; else empty
 };
 
 // Each label names the box of the same index.
@@ -89,16 +90,16 @@ inline constexpr std::array<ButtonLayout, kButtonCount> kButtons{{
 
 // Indexed by Field.
 inline constexpr std::array<BoxLayout, kFieldCount> kBoxes{{
-    {"Text1", {3600, 360, 3015, 2415}, 0, false, true},
-    {"Text2", {2160, 1320, 1080, 400}, 5, false, false},
-    {"Text3", {2160, 1800, 1080, 400}, 6, true, false},
-    {"Text4", {2280, 4200, 960, 400}, 9, false, false},
-    {"Text5", {2280, 4680, 960, 400}, 10, false, false},
-    {"Text6", {2280, 5880, 960, 400}, 12, false, false},
-    {"Text7", {5640, 3600, 960, 400}, 14, false, false},
-    {"Text8", {5640, 4080, 960, 400}, 15, false, false},
-    {"Text9", {5640, 4560, 960, 400}, 16, false, false},
-    {"Text10", {5640, 5040, 960, 400}, 19, false, false},
+    {"Text1", {3600, 360, 3015, 2415}, 0, false, true, ""},
+    {"Text2", {2160, 1320, 1080, 400}, 5, false, false, "Cattura: pesci presi con le cale del bottone 2"},
+    {"Text3", {2160, 1800, 1080, 400}, 6, true, false, ""},
+    {"Text4", {2280, 4200, 960, 400}, 9, false, false, "Ricattura: pesci presi con le cale del bottone 5"},
+    {"Text5", {2280, 4680, 960, 400}, 10, false, false, ""},
+    {"Text6", {2280, 5880, 960, 400}, 12, false, false, ""},
+    {"Text7", {5640, 3600, 960, 400}, 14, false, false, ""},
+    {"Text8", {5640, 4080, 960, 400}, 15, false, false, ""},
+    {"Text9", {5640, 4560, 960, 400}, 16, false, false, ""},
+    {"Text10", {5640, 5040, 960, 400}, 19, false, false, ""},
 }};
 
 // Indexed by Field.

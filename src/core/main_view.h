@@ -21,6 +21,8 @@ public:
     virtual void setText(Field field, const std::string& text) = 0;
     virtual std::string markInputText() const = 0;  // the student-editable Text3
     virtual void setEnabled(Button button, bool enabled) = 0;
+    // Words for a screen reader to speak now, away from the focus; nothing on screen shows them.
+    virtual void announce(const std::string& words) = 0;
 };
 
 }  // namespace ricattura

@@ -15,6 +15,8 @@ constexpr int kSignificantDigits = 15;
 constexpr long long kExponentCap = 1'000'000'000;
 
 constexpr std::string_view kBlanks = " \t\r\n";
+// Italian pupils read a point between digits as a thousands separator.
+constexpr char kDecimalComma = ',';
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -40,7 +42,8 @@ std::string decimalText(double value) {
 
     std::string text = std::signbit(value) ? "-" : "";
     if (exponent < 0) {
-        text += "0.";
+        text += "0";
+        text += kDecimalComma;
         text.append(static_cast<std::size_t>(-exponent - 1), '0');
         return text + digits;
     }
@@ -50,7 +53,7 @@ std::string decimalText(double value) {
         text.append(integerDigits - digits.size(), '0');
         return text;
     }
-    return text + digits.substr(0, integerDigits) + '.' + digits.substr(integerDigits);
+    return text + digits.substr(0, integerDigits) + kDecimalComma + digits.substr(integerDigits);
 }
 
 double leadingNumber(std::string_view text) {
@@ -67,7 +70,7 @@ double leadingNumber(std::string_view text) {
             digits += text.front();
     };
     takeDigits(0);
-    if (text.starts_with('.')) {
+    if (text.starts_with('.') || text.starts_with(kDecimalComma)) {
         text.remove_prefix(1);
         takeDigits(-1);
     }

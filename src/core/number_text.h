@@ -8,8 +8,8 @@ namespace ricattura {
 // The line break inside every guidance text.
 inline constexpr std::string_view kCrLf = "\r\n";
 
-// Plain decimal text of a number: "." as decimal point, a leading "0" before fractions below 1,
-// at most 15 significant digits, no trailing zeros, never an exponent and never "-0".
+// Plain decimal text of a number, as Italians write it: "," before the decimals, a leading "0" before
+// fractions below 1, at most 15 significant digits, no trailing zeros, never an exponent and never "-0".
 std::string decimalText(double value);
 
 // The text of a number written alone into a field.
@@ -17,7 +17,8 @@ inline std::string fieldText(double value) { return decimalText(value); }
 // The text of a number inside a sentence.
 inline std::string messageText(double value) { return decimalText(value); }
 
-// The number at the start of a text, 0 when there is none. Always finite: an overflowing
+// The number at the start of a text, 0 when there is none; "," and "." both separate the
+// decimals, as students type either. Always finite: an overflowing
 // value saturates to the largest finite double of its sign.
 double leadingNumber(std::string_view text);
 

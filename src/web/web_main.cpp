@@ -154,6 +154,7 @@ public:
         return copy;
     }
     void setEnabled(Button button, bool enabled) override { jsSetEnabled(kButtons[indexOf(button)].name, enabled); }
+    void announce(const std::string&) override {}
 };
 
 // One page load: the view, the seed every lake grows from, and the exercise running in it.

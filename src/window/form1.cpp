@@ -130,4 +130,6 @@ std::string Form1::markInputText() const { return counts_[indexOf(Field::Text3) 
 
 void Form1::setEnabled(Button button, bool enabled) { buttons_[indexOf(button)]->setEnabled(enabled); }
 
+void Form1::announce(const std::string&) {}
+
 }  // namespace ricattura

@@ -26,6 +26,7 @@ public:
     void setText(Field field, const std::string& text) override;
     std::string markInputText() const override;
     void setEnabled(Button button, bool enabled) override;
+    void announce(const std::string& words) override;
 
     QPushButton* button(Button which) const { return buttons_[indexOf(which)]; }
     QWidget* box(Field which) const;
