@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the browser edition alone: build-web/ricattura.html, one file that works offline.
+# Builds the browser edition alone: build-web/ricattura.html, one file that works offline, with its
+# own font cut from Debian's Liberation Sans.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install_missing.sh emscripten cmake make
+scripts/install_missing.sh emscripten cmake make fonts-liberation2 fonttools python3-brotli
 # Debian's emscripten finds its JavaScript modules through Debian's node; any other node needs
 # to be told where they are.
 export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"

@@ -2,6 +2,7 @@
 // what the window shows at start and after each action. Arguments: the class code, then the actions: "cN" clicks
 // CommandN (N a digit), "tTEXT" types TEXT into Text3, "kKEY" presses a key there (which the core never sees).
 // One record a line, "tag<TAB>field<TAB>...": records end in a bare LF, the core's own line breaks are CRLF.
+// A "shown" record holds the ten texts, the nine buttons, the last words spoken and the focused control.
 #include "control/exercise_controller.h"
 #include "core/clock_random_source.h"
 #include "core/launch_options.h"
@@ -15,11 +16,27 @@ static void printRect(const char* name, const PixelRect& r) {
     std::printf("rect\t%s %d %d %d %d\n", name, r.left, r.top, r.width, r.height);
 }
 
-static void printShown(const testing::FakeView& view) {
+static const char* nameOf(const ControlRef& c) { return c.kind == ControlRef::Kind::Box ? kBoxes[c.index].name : kButtons[c.index].name; }
+
+// A clicked button keeps the focus; one that switched itself off hands it to the next control that can take it.
+static std::string focusAfterClick(const testing::FakeView& view, Button clicked) {
+    std::vector<ControlRef> ring;
+    for (const ControlRef& c : controlsInTabOrder())
+        if (c.kind != ControlRef::Kind::Label) ring.push_back(c);
+    std::size_t at = 0;
+    while (ring[at].kind != ControlRef::Kind::Button || ring[at].index != indexOf(clicked)) ++at;
+    for (std::size_t step = 0; step < ring.size(); ++step) {
+        const ControlRef& c = ring[(at + step) % ring.size()];
+        if (c.kind == ControlRef::Kind::Box || view.enabled[c.index]) return nameOf(c);
+    }
+    return "";
+}
+
+static void printShown(const testing::FakeView& view, const std::string& focus) {
     std::printf("shown");
     for (const auto& text : view.texts) std::printf("\t%s", text.c_str());
     for (bool on : view.enabled) std::printf("\t%d", on);
-    std::printf("\n");
+    std::printf("\t%s\t%s\n", view.announced.c_str(), focus.c_str());
 }
 
 int main(int argc, char** argv) {
@@ -36,10 +53,18 @@ int main(int argc, char** argv) {
     ClockRandomSource random(clock);
     ExerciseController controller(view, random, [] {});
     controller.start();
-    printShown(view);
+    std::string focus = kBoxes[0].name;
+    printShown(view, focus);
     for (int i = 2; i < argc; ++i) {
-        if (argv[i][0] == 'c') controller.click(Button(argv[i][1] - '1'));
+        if (argv[i][0] == 'c') {
+            const Button b(Button(argv[i][1] - '1'));
+            if (view.enabled[indexOf(b)]) {
+                controller.click(b);
+                focus = focusAfterClick(view, b);
+            }
+        }
         if (argv[i][0] == 't') view.type(argv[i] + 1);
-        printShown(view);
+        if (argv[i][0] != 'c') focus = kBoxes[indexOf(Field::Text3)].name;
+        printShown(view, focus);
     }
 }

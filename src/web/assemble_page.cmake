@@ -1,9 +1,13 @@
-# Puts the WebAssembly (as base64), its script and the licence into the page's shell.
+# Puts the WebAssembly (as base64), its script, the window's font and the licences into the page's shell.
 execute_process(COMMAND base64 -w0 ${WASM} OUTPUT_VARIABLE RICATTURA_WASM COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND base64 -w0 ${FONT} OUTPUT_VARIABLE RICATTURA_FONT COMMAND_ERROR_IS_FATAL ANY)
+set(RICATTURA_FONT_FAMILY ${FONT_FAMILY})
 file(READ ${GLUE} RICATTURA_GLUE)
 file(READ ${LICENCE} RICATTURA_LICENCE)
+file(READ ${FONT_LICENCE} RICATTURA_FONT_LICENCE)
 string(STRIP "${RICATTURA_LICENCE}" RICATTURA_LICENCE)
-if(RICATTURA_GLUE MATCHES "</script" OR RICATTURA_LICENCE MATCHES "--")
-  message(FATAL_ERROR "the script or the licence would end its HTML element early")
+string(STRIP "${RICATTURA_FONT_LICENCE}" RICATTURA_FONT_LICENCE)
+if(RICATTURA_GLUE MATCHES "</script" OR "${RICATTURA_LICENCE}${RICATTURA_FONT_LICENCE}" MATCHES "--")
+  message(FATAL_ERROR "the script or a licence would end its HTML element early")
 endif()
 configure_file(${SHELL} ${PAGE} @ONLY)

@@ -25,12 +25,13 @@ EM_JS(void, jsBuildForm, (const char* title, int width, int height, const char* 
 });
 
 // kind: 0 a button (flag: enabled), 1 a box (flag: 0 read-only, 1 editable, 2 multi-line), 2 a label
-// (flag: right-aligned) of the box named by labelFor.
+// (flag: right-aligned) of the box named by labelFor. A box's description names its step for a screen reader.
 EM_JS(void, jsAddControl, (int page, int kind, const char* name, const char* caption, int left, int top,
-                           int width, int height, int index, int flag, const char* labelFor), {
+                           int width, int height, int index, int flag, const char* labelFor, const char* description), {
     const tags = ['button', 'input', 'label'];
     const id = UTF8ToString(name);
     const isMultiLine = kind === 1 && flag === 2;
+    const form = document.getElementById('Form1');
     const element = document.createElement(isMultiLine ? 'textarea' : tags[kind]);
     element.id = id;
     Object.assign(element.style, {left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px'});
@@ -38,18 +39,38 @@ EM_JS(void, jsAddControl, (int page, int kind, const char* name, const char* cap
         element.type = 'button';
         element.textContent = UTF8ToString(caption);
         element.disabled = !flag;
-        element.addEventListener('click', () => _ricattura_click(page, index));
+        element.addEventListener('click', () => {
+            element.focus();  // every engine alike, as a desktop button takes the focus when clicked
+            _ricattura_click(page, index);
+            // A button that switched itself off hands the focus on, as a desktop window does, unless the
+            // click sent it elsewhere already.
+            const lost = document.activeElement === element || document.activeElement === document.body;
+            if (!element.disabled || !lost) return;
+            const controls = [...form.querySelectorAll('button, input, textarea')];
+            const at = controls.indexOf(element);
+            const next = [...controls.slice(at + 1), ...controls.slice(0, at)].find((c) => !c.disabled);
+            if (next) next.focus();
+        });
     } else if (kind === 1) {
         if (!isMultiLine) element.type = 'text';
         element.readOnly = flag !== 1;
         element.spellcheck = false;
         element.autocomplete = 'off';
+        const about = UTF8ToString(description);
+        if (about) {
+            const note = document.createElement('span');
+            note.id = id + '-description';
+            note.hidden = true;
+            note.textContent = about;
+            form.appendChild(note);
+            element.setAttribute('aria-describedby', note.id);
+        }
     } else {
         element.htmlFor = UTF8ToString(labelFor);
         element.textContent = UTF8ToString(caption);
         element.style.textAlign = flag ? 'right' : 'left';
     }
-    document.getElementById('Form1').appendChild(element);
+    form.appendChild(element);
 });
 
 EM_JS(void, jsSetText, (const char* name, const char* text), {
@@ -58,6 +79,13 @@ EM_JS(void, jsSetText, (const char* name, const char* text), {
 
 EM_JS(void, jsSetEnabled, (const char* name, int enabled), {
     document.getElementById(UTF8ToString(name)).disabled = !enabled;
+});
+
+// The polite live region a screen reader speaks from; the same words twice still count as news.
+EM_JS(void, jsAnnounce, (const char* words), {
+    const region = document.getElementById('spoken');
+    const text = UTF8ToString(words);
+    region.textContent = region.textContent === text ? text + '\u00a0' : text;
 });
 
 EM_JS(char*, jsMarkText, (), {
@@ -77,21 +105,30 @@ EM_JS(char*, jsLakeParameter, (), {
     return copy;
 });
 
-EM_JS(void, jsShowPage, (int page, const char* title, const char* note, int isWarning), {
+EM_JS(void, jsShowPage, (int page, const char* title, const char* note, int isWarning, const char* again), {
     document.title = UTF8ToString(title);
     const line = document.getElementById('lake-note');
     line.textContent = UTF8ToString(note);
     line.classList.toggle('warning', !!isWarning);
-    document.getElementById('new-exercise').addEventListener('click', () => _ricattura_new_exercise(page));
+    const button = document.getElementById('new-exercise');
+    button.textContent = UTF8ToString(again);
+    button.addEventListener('click', () => _ricattura_new_exercise(page));
 });
 
-// "Esci": a page cannot close its tab, so the window stops responding, as a program that ended.
+// "Esci": a page cannot close its tab, so nothing in the window responds any more, as in a program
+// that ended; the results stay on screen and in the accessibility tree, to be read.
 EM_JS(void, jsShowEnded, (int ended), {
     const form = document.getElementById('Form1');
-    form.inert = !!ended;
+    if (ended) form.querySelectorAll('button').forEach((b) => { b.disabled = true; });
+    document.getElementById('Text3').readOnly = !!ended;
     document.getElementById('ended').hidden = !ended;
-    if (ended) document.getElementById('new-exercise').focus();
-    else document.getElementById('Text1').focus();
+    if (ended) {
+        document.getElementById('spoken').textContent = document.getElementById('ended-text').textContent;
+        document.getElementById('new-exercise').focus();
+    } else {
+        document.getElementById('spoken').textContent = '';
+        document.getElementById('Text1').focus();
+    }
 });
 
 namespace ricattura {
@@ -101,8 +138,9 @@ std::string cssColour(Rgb c) {
     return "rgb(" + std::to_string(c.red) + ", " + std::to_string(c.green) + ", " + std::to_string(c.blue) + ")";
 }
 
+// The page's own cut of the window's font first, so every device draws the same text.
 std::string cssFamilies() {
-    std::string list;
+    std::string list = "\"" RICATTURA_PAGE_FONT "\", ";
     for (const char* family : kFormFont.families) list += "\"" + std::string(family) + "\", ";
     return list + "sans-serif";
 }
@@ -122,21 +160,22 @@ void buildForm(Page* page) {
             case ControlRef::Kind::Button: {
                 const ButtonLayout& b = kButtons[c.index];
                 const PixelRect r = toPixels(b.rect);
-                jsAddControl(handleOf(page), 0, b.name, b.caption, r.left, r.top, r.width, r.height, index, b.enabledAtStart, "");
+                jsAddControl(handleOf(page), 0, b.name, b.caption, r.left, r.top, r.width, r.height, index, b.enabledAtStart, "",
+                             "");
                 break;
             }
             case ControlRef::Kind::Box: {
                 const BoxLayout& b = kBoxes[c.index];
                 const PixelRect r = toPixels(b.rect);
                 jsAddControl(handleOf(page), 1, b.name, "", r.left, r.top, r.width, r.height, index, b.multiLine ? 2 : b.editable,
-                             "");
+                             "", b.description);
                 break;
             }
             case ControlRef::Kind::Label: {
                 const LabelLayout& l = kLabels[c.index];
                 const PixelRect r = toPixels(l.rect);
                 jsAddControl(handleOf(page), 2, l.name, l.caption, r.left, r.top, r.width, r.height, index,
-                             l.align == Align::Right, kBoxes[c.index].name);
+                             l.align == Align::Right, kBoxes[c.index].name, "");
                 break;
             }
         }
@@ -154,7 +193,7 @@ public:
         return copy;
     }
     void setEnabled(Button button, bool enabled) override { jsSetEnabled(kButtons[indexOf(button)].name, enabled); }
-    void announce(const std::string&) override {}
+    void announce(const std::string& words) override { jsAnnounce(words.c_str()); }
 };
 
 // One page load: the view, the seed every lake grows from, and the exercise running in it.
@@ -167,17 +206,24 @@ public:
         for (std::size_t f = 0; f < kFieldCount; ++f) view_.setText(static_cast<Field>(f), "");
         const auto enabled = enabledAtStart();
         for (std::size_t b = 0; b < kButtonCount; ++b) view_.setEnabled(static_cast<Button>(b), enabled[b]);
-        controller_ = std::make_unique<ExerciseController>(view_, random_, [] { jsShowEnded(1); });
+        controller_ = std::make_unique<ExerciseController>(view_, random_, [this] {
+            ended_ = true;
+            jsShowEnded(1);
+        });
         controller_->start();
+        ended_ = false;
         jsShowEnded(0);
     }
-    void click(Button b) { controller_->click(b); }
+    void click(Button b) {
+        if (!ended_) controller_->click(b);
+    }
 
 private:
     WebView view_;
     std::unique_ptr<Clock> seedClock_;
     ClockRandomSource random_;
     std::unique_ptr<ExerciseController> controller_;
+    bool ended_ = false;
 };
 
 }  // namespace
@@ -204,13 +250,15 @@ int main() {
         std::free(parameter);
         code = parseLakeCode(written);
         warning = !code;
-        note = code ? "Lago della classe: " + written
-                    : "Il codice «" + written + "» non è un lago valido (serve un numero da 1 a 999999): "
-                      "ogni lago sarà nuovo.";
+        if (code) note = "Lago della classe: " + written;
+        else if (written.empty()) note = "Nell’indirizzo, dopo «?lago=», manca il numero del lago: ogni lago sarà diverso.";
+        else note = "«" + written + "» non è un codice di lago: serve un numero da 1 a 999999, senza zeri iniziali. "
+                    "Ogni lago sarà quindi diverso.";
     }
     // The page lasts as long as the tab: nothing ever deletes it. The page's script holds its handle.
     auto* page = new Page(code);
     buildForm(page);
-    jsShowPage(handleOf(page), windowTitle(code).c_str(), note.c_str(), warning);
+    // With a class code the same lake comes back: the exercise starts again rather than anew.
+    jsShowPage(handleOf(page), windowTitle(code).c_str(), note.c_str(), warning, code ? "Ricomincia" : "Nuovo esercizio");
     page->startExercise();
 }

@@ -1,76 +1,191 @@
-// Catches a page that differs from the native core, clips text, uses the network or storage, or mishandles Esci.
-// Usage: node page_test.mjs PAGE.html WEB_EXPECTATIONS_PROGRAM
+// Catches a page that strays from the native core in Chromium, Firefox or WebKit (values, buttons, spoken words,
+// focus, layout, clipped text), uses the network or storage, breaks an accessibility rule, hides the window when
+// zoomed, shifts while it starts or mishandles Esci. Under an X server (WebKit needs one).
+// Usage: node page_test.mjs PAGE.html WEB_EXPECTATIONS_PROGRAM SCREENSHOT_FOLDER
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
-import { copyFileSync, mkdtempSync, rmSync } from 'node:fs';
+import { execFileSync, spawn } from 'node:child_process';
+import { copyFileSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
-import { chromium } from 'playwright-core';
+import puppeteer from 'puppeteer-core';
 
-// Clicks ("c9" is Command9), typing into Text3 ("t12.5") and keys pressed there ("kEnter"), "*n" for n times;
+// Clicks ("c9" is Command9), typing into Text3 ("t12,5") and keys pressed there ("kEnter"), "*n" for n times;
 // the first c6 comes with too few marked fish, so the estimate is refused.
-const series = 'c9 c1*2 c2*2 t12.5 kEnter kEscape c3 c4 c5*4 c6 c9 c1 c2*12 c3 c4 c5*12 c6 c7*2 c5 c6 c7'.split(' ')
+const series = 'c9 c1*2 c2*2 t12,5 kEnter kEscape c3 c4 c5*4 c6 c9 c1 c2*12 c3 c4 c5*12 c6 c7*2 c5 c6 c7'.split(' ')
   .flatMap((a) => Array(Number(a.split('*')[1] ?? 1)).fill(a.split('*')[0]));
 const code = '4242';
 // Records end in a bare LF; CRLF, the core's line break, is LF in the page.
 const records = execFileSync(process.argv[3], [code, ...series], { encoding: 'utf8' }).split(/(?<!\r)\n/)
   .map((line) => line.replaceAll('\r\n', '\n').split('\t'));
 const want = (tag) => records.filter(([t]) => t === tag).map(([, ...fields]) => fields);
-const [start, ...afterEach] = want('shown').map((f) => ({ texts: f.slice(0, 10), enabled: f.slice(10), clipped: [] }));
+const rects = want('rect').flat().sort();
+const [start, ...afterEach] = want('shown').map((f) => ({ texts: f.slice(0, 10), enabled: f.slice(10, 19), spoken: f[19],
+  focus: f[20], clipped: [], rects }));
+const html = readFileSync(process.argv[2], 'utf8');
+assert.ok(html.indexOf('<meta charset="utf-8">') < 1024, 'the encoding is declared within the first 1,024 bytes');
 
 const folder = mkdtempSync(`${tmpdir()}/ricattura-page-`);  // the page alone, as a teacher passes it on
 process.on('exit', () => rmSync(folder, { recursive: true, force: true }));
 copyFileSync(process.argv[2], `${folder}/ricattura.html`);
 const pageUrl = `file://${folder}/ricattura.html`;
-const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox', '--disable-gpu'] });
-const page = await browser.newPage();
-const problems = [];
-const isPage = (request) => request.url().split('?')[0] === pageUrl;
-await page.context().route('**/*', (route) => (isPage(route.request()) ? route.continue() : route.abort()));
-page.on('request', (r) => isPage(r) || problems.push(`request: ${r.url()}`));
-page.on('console', (m) => m.type() === 'error' && problems.push(`console: ${m.text()}`));
-page.on('pageerror', (e) => problems.push(`error: ${e.message}`));
+const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 
-// The ten boxes, the nine buttons ("1" when enabled), and the captions (and Text1) that do not fit.
-const shown = () => page.evaluate(() => ({
-  texts: [...Array(10)].map((_, i) => document.getElementById(`Text${i + 1}`).value),
-  enabled: [...Array(9)].map((_, i) => (document.getElementById(`Command${i + 1}`).disabled ? '0' : '1')),
-  clipped: [...document.querySelectorAll('#Form1 button, #Form1 label, #Text1')]
-    .filter((e) => e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight).map((e) => e.id) }));
-const open = (query) => page.goto(`${pageUrl}?${query}`)
-  .then(() => page.waitForFunction(() => document.getElementById('Text1')?.value !== ''));
-
-await open(`lago=${code}`);
-assert.deepEqual(await page.evaluate(() => {  // border boxes from the client area's corner; labels name boxes
-  window.sameDocument = true;  // a new exercise must not reload the page
+// What a student meets: the boxes, the buttons ("1" enabled), the words spoken, the focus, the captions (and Text1)
+// that do not fit, and every control's border box from the client area's corner.
+function shown() {
   const form = document.getElementById('Form1');
   const [x, y] = [form.getBoundingClientRect().x + form.clientLeft, form.getBoundingClientRect().y + form.clientTop];
-  const at = (e, r = e.getBoundingClientRect()) => `${e.id} ${r.x - x} ${r.y - y} ${r.width} ${r.height}`;
-  const labels = [...form.querySelectorAll('label')];
-  return { title: document.title, note: document.getElementById('lake-note').textContent,
-    rects: [`Form1 0 0 ${form.clientWidth} ${form.clientHeight}`, ...[...form.children].map((e) => at(e))].sort(),
-    focus: document.activeElement.id, badLabels: labels.filter((l) => l.control?.id !== `Text${l.id.slice(5)}`).length,
-    colours: [...new Set([getComputedStyle(form).backgroundColor, ...labels.map((l) => getComputedStyle(l).color)])] };
-}), { title: want('title')[0][0], note: `Lago della classe: ${code}`, focus: 'Text1', rects: want('rect').flat().sort(),
-  badLabels: 0, colours: want('colour').flat() });
-assert.deepEqual(await shown(), start, 'at start');
-for (const [i, action] of series.entries()) {
-  const what = action.slice(1);
-  await ({ c: () => page.click(`#Command${what}`, { force: true }), t: () => page.fill('#Text3', what),
-    k: () => page.press('#Text3', what) })[action[0]]();
-  assert.deepEqual(await shown(), afterEach[i], `after action ${i} (${action})`);
+  const at = (e, r = e.getBoundingClientRect()) => [e.id, r.x - x, r.y - y, r.width, r.height]  // to engines' float dust
+    .map((v) => (typeof v === 'number' ? Math.round(v * 100) / 100 : v)).join(' ');
+  return { texts: [...Array(10)].map((_, i) => document.getElementById(`Text${i + 1}`).value),
+    enabled: [...Array(9)].map((_, i) => (document.getElementById(`Command${i + 1}`).disabled ? '0' : '1')),
+    spoken: document.getElementById('spoken').textContent.replace(/\u00a0$/, ''), focus: document.activeElement.id,
+    clipped: [...form.querySelectorAll('button, label, #Text1')]
+      .filter((e) => e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight).map((e) => e.id),
+    rects: [`Form1 0 0 ${form.clientWidth} ${form.clientHeight}`, ...[...form.querySelectorAll('[style]')].map((e) => at(e))]
+      .sort() };
 }
 
-await page.click('#Command8');
-await page.click('#Command5', { force: true });  // still enabled, but the ended window must not respond
-assert.deepEqual([await page.isVisible('#ended'), await shown()], [true, afterEach.at(-1)], 'after Esci');
-await page.click('#new-exercise');
-assert.deepEqual([await page.isVisible('#ended'), await shown(), await page.evaluate(() => [document.activeElement.id,
-  window.sameDocument])], [false, start, ['Text1', true]], 'after a new exercise');
+async function withPuppeteer(browser, executablePath) {
+  const instance = await puppeteer.launch({ browser, executablePath, headless: true,
+    args: browser === 'chrome' ? ['--no-sandbox', '--disable-gpu'] : [], defaultViewport: { width: 1000, height: 900 } });
+  const page = await instance.newPage();
+  const problems = [];
+  page.on('request', (r) => r.url().startsWith('data:') || r.url().split('?')[0] === pageUrl || problems.push(`request: ${r.url()}`));
+  page.on('console', (m) => m.type() === 'error' && problems.push(`console: ${m.text()}`));
+  page.on('pageerror', (e) => problems.push(`error: ${e.message}`));
+  return { page, problems, open: (url) => page.goto(url), run: (fn, ...args) => page.evaluate(fn, ...args),
+    click: (id) => page.click(`#${id}`), type: (id, text) => page.$eval(`#${id}`, (e) => { e.value = ''; })
+      .then(() => page.type(`#${id}`, text)), press: (id, key) => page.focus(`#${id}`).then(() => page.keyboard.press(key)),
+    screenshot: (path) => page.screenshot({ path }), close: () => instance.close() };
+}
 
-await open('lago=07');  // not a class code: said so, and the clock seeds the lakes
-assert.equal(await page.title(), want('title')[0][0].split(' – ')[0]);
-assert.match(await page.textContent('#lake-note'), /«07» non è un lago valido/);
-assert.deepEqual([await page.context().cookies(), problems, await page.evaluate(async () => [localStorage.length,
-  sessionStorage.length, (await indexedDB.databases()).length])], [[], [], [0, 0, 0]], 'traces left or requests');
-await browser.close();
-console.log(`browser page: ${series.length} actions matched the native core`);
+// WebKitGTK through its own WebDriver, the W3C protocol over HTTP.
+async function withWebKit() {
+  const port = 20000 + (process.pid % 20000);
+  const server = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore' });
+  const call = (method, path, body) => fetch(`http://127.0.0.1:${port}${path}`, { method, body: JSON.stringify(body),
+    headers: { 'Content-Type': 'application/json' } }).then((r) => r.json()).then((r) => r.value);
+  for (let tries = 0; await call('GET', '/status').then(() => false, () => tries++ < 50);) await new Promise((r) => setTimeout(r, 100));
+  const session = `/session/${(await call('POST', '/session', { capabilities: { alwaysMatch: { 'webkitgtk:browserOptions': {
+    binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation'] } } } })).sessionId}`;
+  await call('POST', `${session}/window/rect`, { width: 1000, height: 900 });
+  const element = async (id) => Object.values(await call('POST', `${session}/element`, { using: 'css selector', value: `#${id}` }))[0];
+  const keys = (id, text) => element(id).then((e) => call('POST', `${session}/element/${e}/value`, { text }));
+  return { problems: [], open: (url) => call('POST', `${session}/url`, { url }),
+    run: (fn, ...args) => call('POST', `${session}/execute/sync`, { script: `return (${fn})(...arguments)`, args }),
+    click: (id) => element(id).then((e) => call('POST', `${session}/element/${e}/click`, {})),
+    type: (id, text) => element(id).then((e) => call('POST', `${session}/element/${e}/clear`, {})).then(() => keys(id, text)),
+    press: (id, key) => keys(id, { Enter: '\uE007', Escape: '\uE00C' }[key]),
+    screenshot: async (path) => writeFileSync(path, Buffer.from(await call('GET', `${session}/screenshot`), 'base64')),
+    close: () => call('DELETE', session).finally(() => server.kill()) };
+}
+
+async function play(name, driver) {
+  const open = async (query) => {
+    await driver.open(`${pageUrl}?${query}`);
+    for (let i = 0; !(await driver.run(() => document.getElementById('Text1')?.value !== ''
+      && [...document.fonts].some((f) => f.status === 'loaded'))); ++i) {
+      assert.ok(i < 100, 'the page never showed its opening text in its own font');
+      await new Promise((r) => setTimeout(r, 50));
+    }
+  };
+  const violations = async (when) => assert.deepEqual(await driver.run(async (source) => {
+    if (!window.axe) new Function(source)();
+    return (await window.axe.run(document, { resultTypes: ['violations'] })).violations.map((v) => v.id);
+  }, axe), [], `${name}: accessibility rules broken ${when}`);
+  await open(`lago=${code}`);
+  assert.deepEqual(await driver.run(() => {
+    window.sameDocument = true;  // a new exercise must not reload the page
+    const labels = [...document.querySelectorAll('#Form1 label')];
+    const about = (id) => document.getElementById(document.getElementById(id).getAttribute('aria-describedby'))?.textContent;
+    return { title: document.title, note: document.getElementById('lake-note').textContent,
+      badLabels: labels.filter((l) => l.control?.id !== `Text${l.id.slice(5)}`).length,
+      described: !!about('Text2') && !!about('Text4') && about('Text2') !== about('Text4'),
+      font: [...document.fonts].filter((f) => f.status === 'loaded').map((f) => f.family.replaceAll('"', '')),
+      colours: [...new Set([getComputedStyle(document.getElementById('Form1')).backgroundColor,
+        ...labels.map((l) => getComputedStyle(l).color)])] };
+  }), { title: want('title')[0][0], note: `Lago della classe: ${code}`, badLabels: 0, described: true,
+    font: ['Ricattura Sans'], colours: want('colour').flat() }, name);
+  assert.deepEqual(await driver.run(shown), start, `${name}: at start`);
+  await violations('at start');
+  for (const [i, action] of series.entries()) {
+    const what = action.slice(1);
+    if (action[0] === 'c' && await driver.run((id) => document.getElementById(id).disabled, `Command${what}`))
+      await driver.run((id) => document.getElementById(id).click(), `Command${what}`);  // as a click that hits nothing
+    else await ({ c: () => driver.click(`Command${what}`), t: () => driver.type('Text3', what), k: () => driver.press('Text3', what) })[action[0]]();
+    assert.deepEqual(await driver.run(shown), afterEach[i], `${name}: after action ${i} (${action})`);
+  }
+  await violations('after a whole exercise');
+  await driver.screenshot(`${process.argv[4]}/page-${name}.png`);
+
+  await driver.click('Command8');
+  await driver.run(() => document.getElementById('Command5').click());  // the ended window must not respond
+  const ended = await driver.run(() => document.getElementById('ended-text').textContent);
+  assert.deepEqual(await driver.run(shown), { ...afterEach.at(-1), enabled: Array(9).fill('0'), spoken: ended,
+    focus: 'new-exercise' }, `${name}: after Esci`);
+  await violations('after Esci');
+  await driver.click('new-exercise');
+  assert.deepEqual([await driver.run(shown), await driver.run(() => window.sameDocument)], [start, true],
+    `${name}: after a new exercise`);
+
+  await open('lago=07');  // not a class code: said so, and the clock seeds the lakes
+  assert.deepEqual(await driver.run(() => [document.title, document.getElementById('lake-note').textContent, document.cookie,
+    localStorage.length + sessionStorage.length, performance.getEntriesByType('resource').map((r) => r.name)
+      .filter((u) => !u.startsWith('data:'))]), [want('title')[0][0].split(' – ')[0],
+    '«07» non è un codice di lago: serve un numero da 1 a 999999, senza zeri iniziali. Ogni lago sarà quindi diverso.',
+    '', 0, []], `${name}: traces left or requests`);
+  assert.deepEqual(driver.problems, [], name);
+}
+
+// Chromium alone: the same series with the keyboard only, the window reachable at 200 % and 400 % zoom, no shift.
+async function keyboardAndZoom({ page, run }) {
+  await page.goto(`${pageUrl}?lago=${code}`);
+  await page.waitForFunction(() => document.getElementById('Text1').value !== '');
+  assert.equal(await run(() => new Promise((done) => {  // the window's box has its size before the WebAssembly runs
+    new PerformanceObserver((list) => done(list.getEntries().reduce((sum, e) => sum + e.value, 0)))
+      .observe({ type: 'layout-shift', buffered: true });
+    setTimeout(() => done(0), 500);
+  })), 0, 'layout shift while the page starts');
+  const tabTo = async (id) => {
+    for (let i = 0; (await run(() => document.activeElement.id)) !== id; ++i) {
+      assert.ok(i < 100, `the keyboard never reaches ${id}`);
+      await page.keyboard.press('Tab');
+    }
+  };
+  for (const [i, action] of series.entries()) {
+    const what = action.slice(1);
+    if (action[0] === 'c' && !(await run((id) => document.getElementById(id).disabled, `Command${what}`))) {
+      await tabTo(`Command${what}`);
+      await page.keyboard.press(i % 2 ? 'Enter' : 'Space');
+    } else if (action[0] !== 'c') {
+      await tabTo('Text3');
+      if (action[0] === 't') await page.keyboard.down('Control').then(() => page.keyboard.press('a'))
+        .then(() => page.keyboard.up('Control')).then(() => page.keyboard.type(what));
+      else await page.keyboard.press(what);
+    }
+    assert.deepEqual(await run(shown), afterEach[i], `keyboard: after action ${i} (${action})`);
+  }
+  for (const width of [640, 320]) {
+    await page.setViewport({ width, height: 700 });
+    assert.deepEqual(await run(() => {
+      const frame = document.getElementById('window-frame');
+      frame.scrollLeft = 0;
+      return { left: document.getElementById('Form1').getBoundingClientRect().left >= 0,
+        reachable: frame.scrollWidth >= document.getElementById('Form1').offsetWidth,
+        reflows: document.documentElement.scrollWidth <= window.innerWidth };
+    }), { left: true, reachable: true, reflows: true }, `at ${width} px`);
+  }
+}
+
+for (const [name, start] of [['chromium', () => withPuppeteer('chrome', '/usr/bin/chromium')],
+  ['firefox', () => withPuppeteer('firefox', '/usr/bin/firefox-esr')], ['webkit', withWebKit]]) {
+  const driver = await start();
+  try {
+    await play(name, driver);
+    if (name === 'chromium') await keyboardAndZoom(driver);
+  } finally {
+    await driver.close();
+  }
+}
+console.log(`browser page: ${series.length} actions matched the native core in Chromium, Firefox and WebKit, and by keyboard`);
