@@ -4,6 +4,7 @@
 #include "window/form1.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QStringList>
 
 #include <cstdio>
@@ -15,17 +16,6 @@ namespace {
 
 constexpr int kExitNoDisplay = 1;
 constexpr int kExitBadArguments = 2;
-
-constexpr const char* kHelp =
-    "Uso: ricattura [--lago N]\n"
-    "\n"
-    "Simulazione didattica del metodo di cattura, marcatura e ricattura per stimare\n"
-    "quanti pesci vivono in un lago immaginario (stimatore di Lincoln-Petersen).\n"
-    "\n"
-    "  --lago N     lago della classe: con lo stesso N (da 1 a 999999) ogni studente\n"
-    "               ottiene lo stesso lago, e \"Riparti\" lo ripropone\n"
-    "  --help       mostra questo aiuto ed esce\n"
-    "  --version    mostra la versione ed esce\n";
 
 constexpr const char* kNoDisplay =
     "ricattura: nessuno schermo disponibile; avvia il programma da una sessione grafica.\n";
@@ -59,13 +49,20 @@ int main(int argc, char* argv[]) {
     const LaunchOptions options = ricattura::parseCommandLine(args);
     switch (options.action) {
         case LaunchOptions::Action::Refuse: std::fprintf(stderr, "%s\n", options.refusal.c_str()); return kExitBadArguments;
-        case LaunchOptions::Action::Help: std::fputs(kHelp, stdout); return 0;
+        case LaunchOptions::Action::Help: std::fputs(ricattura::helpText(), stdout); return 0;
         case LaunchOptions::Action::Version: std::puts("ricattura " RICATTURA_VERSION); return 0;
         case LaunchOptions::Action::Run: break;
     }
     if (!displayReachable()) {
         std::fputs(kNoDisplay, stderr);
         return kExitNoDisplay;
+    }
+
+    // The whole window grows, layout and fonts alike, on top of any factor the desktop already asks for.
+    if (options.scale != ricattura::kSmallestScale) {
+        bool given = false;
+        const double desktop = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&given);
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(options.scale * (given && desktop > 0 ? desktop : 1)));
     }
 
     // Qt gets no arguments of its own: every argument was checked above.

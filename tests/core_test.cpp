@@ -249,25 +249,30 @@ TEST(Layout, KeepsItsLabelsBesideTheirBoxesAndConvertsBothEdgesToPixels) {
     EXPECT_EQ(next, 29) << "every tab index once";
 }
 
-TEST(LaunchOptions, TakesAClassLakeCodeAndRefusesAnythingElse) {
+TEST(LaunchOptions, TakesAClassLakeCodeAndAScaleAndRefusesAnythingElse) {
     using enum LaunchOptions::Action;
-    struct Case { std::vector<std::string_view> args; LaunchOptions::Action action; LakeCode code; };  // 0: none
+    struct Case { std::vector<std::string_view> args; LaunchOptions::Action action; LakeCode code; double scale = 1; };  // 0: none
     const Case cases[] = {
         {{}, Run, 0}, {{"--lago", "9"}, Run, 9}, {{"--lago=100000"}, Run, 100000}, {{"--help"}, Help, 0},
         {{"--version"}, Version, 0}, {{"--lago", "42", "--help"}, Help, 42}, {{"--lago"}, Refuse, 0},
         {{"--lago", "0"}, Refuse, 0}, {{"--lago=1000000"}, Refuse, 0}, {{"--lago=042"}, Refuse, 0},
         {{"--lago", "+42"}, Refuse, 0}, {{"--lago="}, Refuse, 0}, {{"--lago", "4 2"}, Refuse, 0},
         {{"--lago", "1", "--lago=1"}, Refuse, 0}, {{"-platform", "offscreen"}, Refuse, 0}, {{"--lagoo=1"}, Refuse, 0},
+        {{"-h"}, Help, 0}, {{"--scala", "2", "--lago=7"}, Run, 7, 2}, {{"--scala=1,5"}, Run, 0, 1.5}, {{"--scala=4.00"}, Run, 0, 4},
+        {{"--scala", "0,9"}, Refuse, 0}, {{"--scala=4,01"}, Refuse, 0}, {{"--scala=2,"}, Refuse, 0}, {{"--scala", "1e0"}, Refuse, 0},
+        {{"--scala"}, Refuse, 0}, {{"--scala=2", "--scala=2"}, Refuse, 0},
     };
-    for (const auto& [args, action, code] : cases) {
+    for (const auto& [args, action, code, scale] : cases) {
         const LaunchOptions got = parseCommandLine(args);
-        const bool refused = got.action == Refuse;  // a refusal says why, in one line, and its code is never used
-        EXPECT_EQ(std::tuple(got.action, refused ? 0 : got.lakeCode.value_or(0), got.refusal.starts_with("ricattura: ")),
-                  std::tuple(action, code, refused)) << (args.empty() ? "" : args[0]);
+        const bool refused = got.action == Refuse;  // a refusal says why, in one line, and its values are never used
+        EXPECT_EQ(std::tuple(got.action, refused ? 0 : got.lakeCode.value_or(0), refused ? 1 : got.scale,
+                             got.refusal.starts_with("ricattura: ") && got.refusal.find('\n') == std::string::npos),
+                  std::tuple(action, code, scale, refused)) << (args.empty() ? "" : args[0]);
     }
-    EXPECT_NE(parseCommandLine({"--lago"}).refusal.find("manca il numero"), std::string::npos);
+    EXPECT_NE(parseCommandLine({"--lago", "0042"}).refusal.find("senza zeri iniziali"), std::string::npos);
+    EXPECT_EQ(std::string(helpText()).find_first_of("\"'"), std::string::npos) << "straight quotes in --help";
     EXPECT_EQ(windowTitle(std::nullopt), "Stima della popolazione di un lago");
-    EXPECT_EQ(windowTitle(37), "Stima della popolazione di un lago – lago 37");
+    EXPECT_EQ(windowTitle(37), "Stima della popolazione di un lago – lago della classe 37");
 }
 
 // Values the boxes can show (counts, errors, percentages to the hundredth, a fraction a student typed) and what a

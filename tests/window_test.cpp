@@ -4,6 +4,7 @@
 #include "doubles.h"
 #include "window/form1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
@@ -11,9 +12,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOption>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 
 #include <gtest/gtest.h>
 
@@ -169,6 +174,7 @@ TEST_F(WindowTest, PaintsTheFormAndFitsEveryCaption) {
         auto* label = w.form.findChild<QLabel*>(QString::fromLatin1(kLabels[i].name));
         ASSERT_NE(label, nullptr) << kLabels[i].name;
         EXPECT_EQ(label->buddy(), w.form.box(Field(i))) << "a screen reader would not name " << kBoxes[i].name;
+        EXPECT_EQ(w.form.box(Field(i))->accessibleDescription().toStdString(), kBoxes[i].description);
         EXPECT_TRUE(label->rect().contains(metrics.boundingRect(label->rect(), int(label->alignment()), label->text())));
         EXPECT_EQ(label->palette().color(QPalette::WindowText), colour(kLabelText));
     }
@@ -191,6 +197,34 @@ TEST_F(WindowTest, TabFollowsTheTableAmongAllButtons) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     EXPECT_EQ(visited, expected);
+}
+
+// The steps as a keyboard and screen-reader user plays them: each is spoken in the words the core composes from what the
+// window then shows, and a step that switches itself off hands the focus, ring and all, to the next control that takes it.
+TEST_F(WindowTest, StepsPressedWithTheKeyboardAreSpokenAndPassTheFocusOn) {
+    static std::string spoken;  // the last notification that showed itself: what Orca speaks away from the focus
+    QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
+        if (e->type() == QAccessible::ObjectShow && e->accessibleInterface()->role() == QAccessible::Notification)
+            spoken = e->accessibleInterface()->text(QAccessible::Name).toStdString();
+    });
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);  // as a screen reader would
+    w.form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form));
+    for (Button b : {Button::Command1, Button::Command2, Button::Command3, Button::Command4, Button::Command5}) {
+        const auto before = w.texts();
+        spoken.clear();
+        w.form.button(b)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.form.button(b), Qt::Key_Space);
+        EXPECT_EQ(std::pair(spoken.empty(), spoken), std::pair(false, announcementFor(before, w.texts()))) << int(b);
+        QWidget* next = w.form.button(b);  // the focus chain is the tab order, as the test above checks
+        while (!next->isEnabled() || !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+        EXPECT_EQ(QApplication::focusWidget(), next) << int(b);
+        QStyleOption drawn;
+        drawn.initFrom(next);
+        EXPECT_TRUE(drawn.state & QStyle::State_HasFocus && drawn.state & QStyle::State_KeyboardFocusChange) << "no ring";
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
 }
 
 // The one random walk: it catches click sequences no example plays, through the window as a student meets it.

@@ -252,8 +252,7 @@ int main() {
         warning = !code;
         if (code) note = "Lago della classe: " + written;
         else if (written.empty()) note = "Nell’indirizzo, dopo «?lago=», manca il numero del lago: ogni lago sarà diverso.";
-        else note = "«" + written + "» non è un codice di lago: serve un numero da 1 a 999999, senza zeri iniziali. "
-                    "Ogni lago sarà quindi diverso.";
+        else note = notALakeCode(written) + " Finché l’indirizzo non lo indica, ogni lago sarà diverso.";
     }
     // The page lasts as long as the tab: nothing ever deletes it. The page's script holds its handle.
     auto* page = new Page(code);

@@ -3,6 +3,8 @@
 #include "window/form_font.h"
 #include "core/layout.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,12 +35,46 @@ QString toWidgetText(const std::string& text) {
 
 }  // namespace
 
+// The exercise's words for a screen reader, away from the focus: a notification that shows itself again after each
+// click, which Orca presents by role and content whatever has the focus. It takes no room and no focus, so nothing
+// of it is drawn; its one label carries the words too, for screen readers that read a notification's labels.
+class Announcer final : public QWidget {
+public:
+    explicit Announcer(QWidget* parent) : QWidget(parent), words_(new QLabel(this)) {
+        setObjectName(QStringLiteral("Annuncio"));
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 0, 0);
+        words_->setGeometry(0, 0, 0, 0);
+    }
+
+    void say(const QString& words) {
+        setAccessibleName(words);
+        words_->setText(words);
+        hide();  // state-changed:showing, off and on again, is what a notification reports when it appears
+        show();
+    }
+
+private:
+    QLabel* words_;
+};
+
+namespace {
+
+QAccessibleInterface* notificationRole(const QString&, QObject* object) {
+    auto* announcer = dynamic_cast<Announcer*>(object);
+    return announcer ? new QAccessibleWidget(announcer, QAccessible::Notification) : nullptr;
+}
+
+}  // namespace
+
 Form1::Form1(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kWindowTitle));
     setFixedSize(toRect(kClientArea).size());
     setFont(formFont());
     buildControls();
+    QAccessible::installFactory(notificationRole);
+    announcer_ = new Announcer(this);
     applyTabOrder();
     instructions_->setFocus();
 }
@@ -79,6 +115,7 @@ void Form1::buildControls() {
         field->setObjectName(QString::fromLatin1(kBoxes[i].name));
         field->setGeometry(toRect(kBoxes[i].rect));
         field->setAccessibleName(labels_[i]->text());
+        field->setAccessibleDescription(QString::fromUtf8(kBoxes[i].description));  // empty where the caption is enough
         labels_[i]->setBuddy(field);
     }
 
@@ -106,6 +143,14 @@ void Form1::applyTabOrder() {
     }
 }
 
+void Form1::changeEvent(QEvent* event) {
+    // The style draws its focus ring only once the keyboard has moved the focus, a mark Qt drops on the way to an
+    // active window: here the focused control always shows it, after a click too, or after a step that switched
+    // itself off handed the focus on.
+    if (event->type() == QEvent::ActivationChange) setAttribute(Qt::WA_KeyboardFocusChange);
+    QWidget::changeEvent(event);
+}
+
 void Form1::paintEvent(QPaintEvent*) {
     // Only the form itself takes the form's colour: a palette would reach the buttons' and boxes'
     // frames too, and the platform's own colours belong there.
@@ -130,6 +175,6 @@ std::string Form1::markInputText() const { return counts_[indexOf(Field::Text3) 
 
 void Form1::setEnabled(Button button, bool enabled) { buttons_[indexOf(button)]->setEnabled(enabled); }
 
-void Form1::announce(const std::string&) {}
+void Form1::announce(const std::string& words) { announcer_->say(QString::fromStdString(words)); }
 
 }  // namespace ricattura

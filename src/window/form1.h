@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace ricattura {
 
+class Announcer;
+
 // The program's one window: shows what the exercise writes and forwards every click.
 class Form1 final : public QWidget, public MainView {
 public:
@@ -32,6 +34,7 @@ public:
     QWidget* box(Field which) const;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -43,6 +46,7 @@ private:
     QPlainTextEdit* instructions_ = nullptr;                 // Text1
     std::array<QLineEdit*, kFieldCount - 1> counts_{};       // Text2 to Text10
     std::array<QLabel*, kFieldCount> labels_{};
+    Announcer* announcer_ = nullptr;                          // speaks each step to a screen reader
 };
 
 }  // namespace ricattura

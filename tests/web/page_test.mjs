@@ -133,7 +133,8 @@ async function play(name, driver) {
   assert.deepEqual(await driver.run(() => [document.title, document.getElementById('lake-note').textContent, document.cookie,
     localStorage.length + sessionStorage.length, performance.getEntriesByType('resource').map((r) => r.name)
       .filter((u) => !u.startsWith('data:'))]), [want('title')[0][0].split(' – ')[0],
-    '«07» non è un codice di lago: serve un numero da 1 a 999999, senza zeri iniziali. Ogni lago sarà quindi diverso.',
+    '«07» non è un codice del lago. Scrivi un numero intero da 1 a 999999, senza zeri iniziali: 42, non 0042. '
+      + 'Finché l’indirizzo non lo indica, ogni lago sarà diverso.',
     '', 0, []], `${name}: traces left or requests`);
   assert.deepEqual(driver.problems, [], name);
 }
