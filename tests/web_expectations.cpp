@@ -1,12 +1,16 @@
 // Lets the browser test catch a page that strays from the native core: prints the title, colours and layout, then
 // what the window shows at start and after each action. Arguments: the class code, then the actions: "cN" clicks
-// CommandN (N a digit), "tTEXT" types TEXT into Text3, "kKEY" presses a key there (which the core never sees).
+// CommandN (N a digit), "tTEXT" types TEXT into Text3, "kKEY" presses a key there (which the core never sees), and
+// last "bTEXT", what the teacher types on the class board.
 // One record a line, "tag<TAB>field<TAB>...": records end in a bare LF, the core's own line breaks are CRLF.
-// A "shown" record holds the ten texts, the nine buttons, the last words spoken and the focused control.
+// A "shown" record holds the ten texts, the nine buttons, the last words spoken and the focused control; after the
+// series come the repeated experiment's section and the class board.
 #include "control/exercise_controller.h"
 #include "core/clock_random_source.h"
 #include "core/launch_options.h"
 #include "doubles.h"
+#include "experiment/class_board.h"
+#include "experiment/repeated_experiment.h"
 
 #include <cstdio>
 
@@ -64,7 +68,21 @@ int main(int argc, char** argv) {
             }
         }
         if (argv[i][0] == 't') view.type(argv[i] + 1);
+        if (argv[i][0] == 'b') break;
         if (argv[i][0] != 'c') focus = kBoxes[indexOf(Field::Text3)].name;
         printShown(view, focus);
     }
+    const RepeatedExperiment e = repeatExercise(controller.state(), controller.recaptureHauls());
+    std::printf("repeated-summary\t%s\n", summaryText(e).c_str());
+    for (std::size_t v = 0; v < kVariantCount; ++v) {
+        const StrategyOutcome& o = e.outcomes[v];
+        std::printf("repeated-row\t%s %s", variantName(Variant(v)).c_str(), strategyText(o.strategy).c_str());
+        for (int count : o.verdicts) std::printf("\t%s", shareText(count).c_str());
+        std::printf("\t%s\t%s\t%s\n", shareText(o.withoutEstimate).c_str(), medianText(o).c_str(), middleText(o).c_str());
+    }
+    const ClassEntries entries = parseClassEntries(argv[argc - 1] + 1);
+    std::printf("class-summary\t%s\n", classSummary(entries).c_str());
+    for (const std::string& bad : entries.notUnderstood) std::printf("class-bad\t«%s»\n", bad.c_str());
+    const double trueSize = lakeTrueSize(code);
+    std::printf("class-reveal\t%s\n", revealText(trueSize, bandCounts(entries.estimates, trueSize)).c_str());
 }

@@ -3,11 +3,28 @@
 #include "core/main_view.h"
 #include "core/simulation_state.h"
 
+#include <array>
+#include <cstddef>
+
 namespace ricattura {
 
 // Step 6: the Lincoln-Petersen estimate n x M / m, when at least one marked fish was recaptured.
 void estimatePopulation(SimulationState& state, MainView& view);
 // Step 7: reveals the true size, the error and a verdict on the estimate.
 void compareWithReal(const SimulationState& state, MainView& view);
+
+// Step 6's rule alone: m rounded, then stima, both into the record; false, the record untouched,
+// when m rounds to no fish at all.
+bool applyEstimate(SimulationState& state);
+
+// Step 7's verdicts, from the best down.
+enum class Verdict { VeryAccurate, Accurate, FairlyAccurate, NotVeryAccurate, Poor };
+inline constexpr std::size_t kVerdictCount = 5;
+// Each verdict but the last is given while the percentage error stays strictly under its bound.
+inline constexpr std::array<double, kVerdictCount - 1> kVerdictErrorBelow = {5, 10, 25, 50};
+
+// |estimate - true size| as a percentage of the true size.
+double percentError(double estimate, double trueSize);
+Verdict verdictFor(double error);
 
 }  // namespace ricattura

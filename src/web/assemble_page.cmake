@@ -1,11 +1,25 @@
-# Puts the WebAssembly (as base64), its script, the window's font and the licences into the page's shell.
+# Puts the WebAssembly (as base64), its script, the window's font, the teacher's guide and the licences into
+# the page's shell.
 execute_process(COMMAND base64 -w0 ${WASM} OUTPUT_VARIABLE RICATTURA_WASM COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND base64 -w0 ${FONT} OUTPUT_VARIABLE RICATTURA_FONT COMMAND_ERROR_IS_FATAL ANY)
 set(RICATTURA_FONT_FAMILY ${FONT_FAMILY})
 file(READ ${GLUE} RICATTURA_GLUE)
 file(READ ${LICENCE} RICATTURA_LICENCE)
 file(READ ${FONT_LICENCE} RICATTURA_FONT_LICENCE)
+# The teacher's guide opens with its title, which becomes the summary of its closed section.
+file(READ ${GUIDE} RICATTURA_GUIDE)
+if(NOT RICATTURA_GUIDE MATCHES "^<h2>([^<]+)</h2>")
+  message(FATAL_ERROR "${GUIDE} does not open with its <h2> title")
+endif()
+set(RICATTURA_GUIDE_TITLE ${CMAKE_MATCH_1})
+string(REGEX REPLACE "^<h2>[^<]+</h2>\n*" "" RICATTURA_GUIDE "${RICATTURA_GUIDE}")
 string(STRIP "${RICATTURA_LICENCE}" RICATTURA_LICENCE)
+# Of Debian's copyright file, the font's own stanza, as plain text: its copyright lines and the OFL.
+string(REGEX REPLACE "^.*\nFiles: \\*\n" "" RICATTURA_FONT_LICENCE "${RICATTURA_FONT_LICENCE}")
+string(REGEX REPLACE "\nFiles: .*$" "" RICATTURA_FONT_LICENCE "${RICATTURA_FONT_LICENCE}")
+string(REGEX REPLACE "\n \\.\n" "\n\n" RICATTURA_FONT_LICENCE "${RICATTURA_FONT_LICENCE}")
+string(REGEX REPLACE "\n \\.\n" "\n\n" RICATTURA_FONT_LICENCE "${RICATTURA_FONT_LICENCE}")
+string(REGEX REPLACE "\n " "\n" RICATTURA_FONT_LICENCE "${RICATTURA_FONT_LICENCE}")
 string(STRIP "${RICATTURA_FONT_LICENCE}" RICATTURA_FONT_LICENCE)
 if(RICATTURA_GLUE MATCHES "</script" OR "${RICATTURA_LICENCE}${RICATTURA_FONT_LICENCE}" MATCHES "--")
   message(FATAL_ERROR "the script or a licence would end its HTML element early")

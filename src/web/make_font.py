@@ -11,9 +11,10 @@ import sys
 from fontTools import subset
 from fontTools.ttLib import TTFont
 
-# Printable ASCII and Latin-1, and the typographic marks the page's Italian uses.
-CHARACTERS = [*range(0x20, 0x7F), *range(0xA0, 0x100),
-              0x2013, 0x2014, 0x2018, 0x2019, 0x201C, 0x201D, 0x2026, 0x2212]
+# Printable ASCII, the accented letters of Italian and the typographic marks its texts use; anything
+# else a student types into a box is drawn in the device's own sans-serif.
+CHARACTERS = [*range(0x20, 0x7F), *map(ord, "àèéìíîòóùúÀÈÉÌÍÎÒÓÙÚ«»°×"),
+              0x00A0, 0x2013, 0x2014, 0x2018, 0x2019, 0x201C, 0x201D, 0x2026]
 # Family, subfamily, unique, full and PostScript names, and the typographic family.
 RENAMED = {1: "{family}", 2: "Bold", 3: "{family} Bold", 4: "{family} Bold", 6: "{postscript}-Bold",
            16: "{family}"}

@@ -3,6 +3,7 @@
 #include "core/clock_random_source.h"
 #include "core/launch_options.h"
 #include "core/layout.h"
+#include "experiment_page.h"
 
 #include <emscripten.h>
 
@@ -212,10 +213,21 @@ public:
         });
         controller_->start();
         ended_ = false;
+        compared_ = false;
+        hideRepetitions();
         jsShowEnded(0);
     }
+    // Once the estimate has been compared with the truth, the repeated experiment follows every later estimate.
     void click(Button b) {
-        if (!ended_) controller_->click(b);
+        if (ended_) return;
+        const bool compares = b == Button::Command7 && controller_->isEnabled(b);
+        controller_->click(b);
+        if (compares) compared_ = true;
+        if (b == Button::Command9) {
+            compared_ = false;
+            hideRepetitions();
+        }
+        if (compared_) showRepetitions(*controller_);
     }
 
 private:
@@ -224,6 +236,7 @@ private:
     ClockRandomSource random_;
     std::unique_ptr<ExerciseController> controller_;
     bool ended_ = false;
+    bool compared_ = false;
 };
 
 }  // namespace
@@ -260,4 +273,5 @@ int main() {
     // With a class code the same lake comes back: the exercise starts again rather than anew.
     jsShowPage(handleOf(page), windowTitle(code).c_str(), note.c_str(), warning, code ? "Ricomincia" : "Nuovo esercizio");
     page->startExercise();
+    buildClassBoard(code);
 }

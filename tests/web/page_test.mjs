@@ -14,8 +14,9 @@ import puppeteer from 'puppeteer-core';
 const series = 'c9 c1*2 c2*2 t12,5 kEnter kEscape c3 c4 c5*4 c6 c9 c1 c2*12 c3 c4 c5*12 c6 c7*2 c5 c6 c7'.split(' ')
   .flatMap((a) => Array(Number(a.split('*')[1] ?? 1)).fill(a.split('*')[0]));
 const code = '4242';
+const board = '31.500 40000;abc\n1.234.567 2O\n38226';  // what a teacher types on the class board
 // Records end in a bare LF; CRLF, the core's line break, is LF in the page.
-const records = execFileSync(process.argv[3], [code, ...series], { encoding: 'utf8' }).split(/(?<!\r)\n/)
+const records = execFileSync(process.argv[3], [code, ...series, `b${board}`], { encoding: 'utf8' }).split(/(?<!\r)\n/)
   .map((line) => line.replaceAll('\r\n', '\n').split('\t'));
 const want = (tag) => records.filter(([t]) => t === tag).map(([, ...fields]) => fields);
 const rects = want('rect').flat().sort();
@@ -75,7 +76,8 @@ async function withWebKit() {
   return { problems: [], open: (url) => call('POST', `${session}/url`, { url }),
     run: (fn, ...args) => call('POST', `${session}/execute/sync`, { script: `return (${fn})(...arguments)`, args }),
     click: (id) => element(id).then((e) => call('POST', `${session}/element/${e}/click`, {})),
-    type: (id, text) => element(id).then((e) => call('POST', `${session}/element/${e}/clear`, {})).then(() => keys(id, text)),
+    type: (id, text) => element(id).then((e) => call('POST', `${session}/element/${e}/clear`, {}))
+      .then(() => keys(id, text.replaceAll('\n', '\uE007'))),  // a line break is the Enter key
     press: (id, key) => keys(id, { Enter: '\uE007', Escape: '\uE00C' }[key]),
     screenshot: async (path) => writeFileSync(path, Buffer.from(await call('GET', `${session}/screenshot`), 'base64')),
     close: () => call('DELETE', session).finally(() => server.kill()) };
@@ -116,6 +118,17 @@ async function play(name, driver) {
     else await ({ c: () => driver.click(`Command${what}`), t: () => driver.type('Text3', what), k: () => driver.press('Text3', what) })[action[0]]();
     assert.deepEqual(await driver.run(shown), afterEach[i], `${name}: after action ${i} (${action})`);
   }
+  const rows = (selector) => [...document.querySelectorAll(selector)].map((r) => [...r.children].map((c) => c.textContent).join('\t'));
+  assert.deepEqual(await driver.run((rowsOf) => ({ summary: document.getElementById('repetitions-summary').textContent,
+    rows: new Function(`return ${rowsOf}`)()('#repetitions-table tbody tr') }), rows.toString()),
+  { summary: want('repeated-summary')[0][0], rows: want('repeated-row').map((f) => f.join('\t')) }, `${name}: repetitions`);
+  await driver.run(() => { document.querySelector('#class-board details').open = true; });
+  await driver.type('class-entries', board);
+  await driver.click('class-draw');
+  await driver.click('class-show-real');
+  assert.deepEqual(await driver.run(() => [document.getElementById('class-summary').textContent,
+    ...[...document.querySelectorAll('#class-bad li')].map((e) => e.textContent), document.getElementById('class-reveal').textContent]),
+  [...want('class-summary'), ...want('class-bad'), ...want('class-reveal')].flat(), `${name}: class board`);
   await violations('after a whole exercise');
   await driver.screenshot(`${process.argv[4]}/page-${name}.png`);
 

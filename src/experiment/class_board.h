@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/launch_options.h"
+#include "steps/estimate.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ricattura {
+
+inline constexpr std::size_t kMaxClassEntries = 500;
+
+// What the teacher typed or pasted, read as the class's estimates.
+struct ClassEntries {
+    std::vector<double> estimates;           // in the order typed
+    std::vector<std::string> notUnderstood;  // exactly as typed, in order
+    std::size_t ignored = 0;                 // entries past the first kMaxClassEntries, not read
+};
+
+// Whole numbers, one per line or between blanks or semicolons; a dot between groups of three
+// digits is a thousands separator ("1.234" is 1234, "12.34" is not understood).
+ClassEntries parseClassEntries(std::string_view typed);
+
+// The middle value, or the mean of the two middle ones; none for no values.
+std::optional<double> median(std::vector<double> values);
+
+// The size of the lake a class code makes, grown by step 1 exactly as the program grows it.
+double lakeTrueSize(LakeCode code);
+
+// How many estimates fall in each verdict's band around the true size, indexed by Verdict.
+std::array<int, kVerdictCount> bandCounts(const std::vector<double>& estimates, double trueSize);
+
+// The class's estimates as dots on one axis from 0, those that would overlap stacked upwards.
+struct DotPlot {
+    struct Dot {
+        double at = 0;  // the value's place on the axis, 0 to 1
+        int level = 0;  // 0 on the axis, 1 just above, ...
+    };
+    double end = 0;
+    std::vector<double> ticks;
+    std::vector<Dot> dots;
+};
+// Once revealed, the true size is kept on the axis too.
+DotPlot dotPlot(const std::vector<double>& estimates, std::optional<double> trueSize);
+
+// The words shown with the class's results, every number in Italian notation.
+std::string classSummary(const ClassEntries& entries);     // how many were read, the median, what was left out
+std::string revealText(double trueSize, const std::array<int, kVerdictCount>& bands);
+
+
+}  // namespace ricattura
