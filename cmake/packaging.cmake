@@ -30,10 +30,17 @@ foreach(page ricattura.1 ricattura.it.1 changelog)
                      VERBATIM)
   list(APPEND compressed ${doc_build}/${page}.gz)
 endforeach()
-add_custom_target(ricattura_docs ALL DEPENDS ${compressed})
+# The teacher's guide, wrapped from the fragment the page embeds into a page of its own.
+set(guide ${doc_build}/guida-insegnante.html)
+add_custom_command(OUTPUT ${guide}
+                   COMMAND ${CMAKE_COMMAND} -DFRAGMENT=${PROJECT_SOURCE_DIR}/docs/guida-insegnante.html
+                           -DGUIDE=${guide} -P ${PROJECT_SOURCE_DIR}/cmake/guide.cmake
+                   DEPENDS docs/guida-insegnante.html cmake/guide.cmake
+                   VERBATIM)
+add_custom_target(ricattura_docs ALL DEPENDS ${compressed} ${guide})
 install(FILES ${doc_build}/ricattura.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${doc_build}/ricattura.it.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/it/man1 RENAME ricattura.1.gz)
-install(FILES ${doc_build}/changelog.gz data/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${doc_build}/changelog.gz data/copyright ${guide} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES data/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ricattura)
 
 # A Debian package for a clean Debian 12 machine: shared libraries found by dpkg-shlibdeps, plus
