@@ -54,6 +54,7 @@ EM_JS(void, jsAddControl, (int page, int kind, const char* name, const char* cap
         });
     } else if (kind === 1) {
         if (!isMultiLine) element.type = 'text';
+        element.autofocus = index === 0;  // the keyboard starts in the instructions
         element.readOnly = flag !== 1;
         element.spellcheck = false;
         element.autocomplete = 'off';
@@ -128,7 +129,8 @@ EM_JS(void, jsShowEnded, (int ended), {
         document.getElementById('new-exercise').focus();
     } else {
         document.getElementById('spoken').textContent = '';
-        document.getElementById('Text1').focus();
+        // While the page is still being read, the box's autofocus takes the focus without forcing a layout.
+        if (document.readyState !== 'loading') document.getElementById('Text1').focus();
     }
 });
 
