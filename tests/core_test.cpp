@@ -257,7 +257,7 @@ TEST(LaunchOptions, TakesAClassLakeCodeAndAScaleAndRefusesAnythingElse) {
         {{"--version"}, Version, 0}, {{"--lago", "42", "--help"}, Help, 42}, {{"--lago"}, Refuse, 0},
         {{"--lago", "0"}, Refuse, 0}, {{"--lago=1000000"}, Refuse, 0}, {{"--lago=042"}, Refuse, 0},
         {{"--lago", "+42"}, Refuse, 0}, {{"--lago="}, Refuse, 0}, {{"--lago", "4 2"}, Refuse, 0},
-        {{"--lago", "1", "--lago=1"}, Refuse, 0}, {{"-platform", "offscreen"}, Refuse, 0}, {{"--lagoo=1"}, Refuse, 0},
+        {{"--lago", "1", "--lago=1"}, Refuse, 0}, {{"-platform", "offscreen"}, Refuse, 0}, {{"--lagoo=1"}, Refuse, 0}, {{"--scalax2"}, Refuse, 0},
         {{"-h"}, Help, 0}, {{"--scala", "2", "--lago=7"}, Run, 7, 2}, {{"--scala=1,5"}, Run, 0, 1.5}, {{"--scala=4.00"}, Run, 0, 4},
         {{"--scala", "0,9"}, Refuse, 0}, {{"--scala=4,01"}, Refuse, 0}, {{"--scala=2,"}, Refuse, 0}, {{"--scala", "1e0"}, Refuse, 0},
         {{"--scala"}, Refuse, 0}, {{"--scala=2", "--scala=2"}, Refuse, 0},

@@ -1,5 +1,6 @@
 // Catches a repeated experiment that strays from the steps' own arithmetic, and class entries misread or lost.
 #include "core/clock_random_source.h"
+#include "doubles.h"
 #include "experiment/class_board.h"
 #include "experiment/repeated_experiment.h"
 
@@ -42,6 +43,36 @@ TEST(RepeatedExperimentTest, ManyMarkedRecapturedCentreOnTheTruthAndTwiceTheMark
     EXPECT_LT(middle95(e.outcomes[1]), middle95(e.outcomes[0]));
 }
 
+// One repetition of one haul, scripted: 100 fish, the expected marked share (0,1 of them), so m = 10 and the
+// estimate 100 x 100 / 10; and the two other strategies double what they say they double.
+TEST(RepeatedExperimentTest, RunsTheStepsOwnHaulAndEstimateForEachStrategy) {
+    testing::ScriptedRandom random;
+    random.script({testing::haulDraw(100), 0.5});
+    EXPECT_EQ(repeatStrategy({1000, 100, 1}, random, 1).estimates, std::vector<double>{1000});
+    EXPECT_TRUE(random.spentExactly());
+    const RepeatedExperiment e = repeatExercise(kAfterEstimate, 6);
+    EXPECT_EQ(std::tuple(e.outcomes[1].strategy.nmarcati, e.outcomes[1].strategy.hauls, e.outcomes[2].strategy.nmarcati,
+                         e.outcomes[2].strategy.hauls), std::tuple(600.0, 6, 300.0, 12));
+    EXPECT_LE(e.histogram.counts[0].size(), 70U) << "about sixty bins";
+}
+
+// What the page draws and writes: shares to the tenth, the verdicts' bands, round axis steps, quantiles between
+// neighbours, and the class's dots stacked where they would overlap on an axis a little past the largest value.
+TEST(ExperimentTexts, WriteSharesBandsAxesAndDotsAsDrawn) {
+    EXPECT_EQ(shareText(123) + "; " + shareText(1000) + "; " + shareText(5), "12,3 %; 100 %; 0,5 %");
+    std::string bands;
+    for (std::size_t v = 0; v < kVerdictCount; ++v) bands += verdictBand(Verdict(v)) + "; ";
+    EXPECT_EQ(bands, "sotto il 5 %; dal 5 al 10 %; dal 10 al 25 %; dal 25 al 50 %; 50 % o più; ");
+    for (const auto& [span, step] : {std::pair{0.7, 1.0}, {1.0, 1.0}, {1.5, 2.0}, {3.0, 5.0}, {7.0, 10.0}, {23.0, 50.0}})
+        EXPECT_EQ(niceStep(span), step) << span;
+    EXPECT_EQ(axisTicks(120), (std::vector<double>{0, 50, 100}));
+    EXPECT_EQ(std::tuple(quantile({10, 20, 30, 40}, 0.5), quantile({10, 20, 30, 40}, 1), quantile({}, 0.5)),
+              std::tuple(25, 40, std::nullopt));
+    const DotPlot plot = dotPlot({200, 200, 900}, 1000);  // 1000 and 5 % more on an axis of 500s
+    EXPECT_EQ(std::tuple(plot.end, plot.ticks, plot.dots[1].level, plot.dots[2].level),
+              std::tuple(1500, std::vector<double>{0, 500, 1000, 1500}, 1, 0));
+}
+
 TEST(ClassBoardTest, ReadsWholeNumbersWithThousandsDotsAndListsTheRest) {
     struct Case {
         std::string typed;
@@ -49,7 +80,7 @@ TEST(ClassBoardTest, ReadsWholeNumbersWithThousandsDotsAndListsTheRest) {
         std::vector<std::string> notUnderstood;
     };
     const Case cases[] = {
-        {"1200\n1.234; 30 000\t007", {1200, 1234, 30, 0, 7}, {}},
+        {"1200\n1.234; 30 000\t007\r\n123.456 0000000000042", {1200, 1234, 30, 0, 7, 123456, 42}, {}},
         {"  12.34 1.234.567 1,5 -3 ;; 1234.567 abc 1.23 .123 1.234. 1..234", {1234567},
          {"12.34", "1,5", "-3", "1234.567", "abc", "1.23", ".123", "1.234.", "1..234"}},
         {"9999999999 999999999", {999999999}, {"9999999999"}},

@@ -136,5 +136,4 @@ std::string revealText(double trueSize, const std::array<int, kVerdictCount>& ba
     return text;
 }
 
-
 }  // namespace ricattura

@@ -51,5 +51,4 @@ DotPlot dotPlot(const std::vector<double>& estimates, std::optional<double> true
 std::string classSummary(const ClassEntries& entries);     // how many were read, the median, what was left out
 std::string revealText(double trueSize, const std::array<int, kVerdictCount>& bands);
 
-
 }  // namespace ricattura

@@ -169,5 +169,4 @@ std::string summaryText(const RepeatedExperiment& e) {
            spread + ". La tabella qui sotto dice quanto spesso esce ciascun giudizio.";
 }
 
-
 }  // namespace ricattura

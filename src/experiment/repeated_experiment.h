@@ -79,5 +79,4 @@ std::string medianText(const StrategyOutcome& outcome);
 std::string middleText(const StrategyOutcome& outcome);  // "fra 24145 e 80332"
 std::string summaryText(const RepeatedExperiment& experiment);  // one paragraph for the picture
 
-
 }  // namespace ricattura
