@@ -1,50 +1,190 @@
-// Measures the browser edition: its size, and the time from navigation to the opening instructions
-// being shown, against a static page holding one label, alternately in the same headless Chromium.
+// Measures the browser edition in Debian's headless Chromium: its size; the time from navigation to the
+// opening instructions being shown, against a static page holding one label, alternately, each load in a
+// fresh context; the time from «7. Confronta con i dati reali» to «E se ripetessi l’esperimento?» being
+// drawn; and Lighthouse's accessibility and best-practices scores, as it loads on a desktop and on a phone
+// (with its layout shift) and after step 7, with every audit that fails.
 // Usage: node bench/page_bench.mjs PAGE.html [LOADS]
-import { mkdtempSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { chromium } from 'playwright-core';
+import puppeteer from 'puppeteer-core';
+import lighthouse, { snapshot } from 'lighthouse';
+import desktopConfig from 'lighthouse/core/config/desktop-config.js';
 
 const [pagePath, loadsArg] = process.argv.slice(2);
 const loads = Number(loadsArg || 21);
+const repetitionLoads = 11;
+const lakeCode = '4242';
+// Steps 1 to 6 as a student on lake 4242 plays them (three capture hauls, six recapture hauls), before step 7.
+const clicksBeforeVerdict = [1, 2, 2, 2, 3, 4, 5, 5, 5, 5, 5, 5, 6];
+const serverLifetimeMs = 10 * 60 * 1000;
+const flags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+  '--disable-component-update', '--disable-sync'];
+const html = readFileSync(pagePath);
 const folder = mkdtempSync(join(tmpdir(), 'ricattura-bench-'));
 const reference = join(folder, 'reference.html');
 writeFileSync(reference, '<!doctype html><html lang="it"><meta charset="utf-8"><title>Riferimento</title>' +
   '<label>Per iniziare la simulazione clicca sul bottone in alto a sinistra.</label></html>');
+const referenceUrl = pathToFileURL(reference).href;
+const pageUrl = pathToFileURL(resolve(pagePath)).href;
 
-const browser = await chromium.launch({
-  executablePath: '/usr/bin/chromium',
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-    '--disable-component-update', '--disable-sync'],
-});
-// Milliseconds from the start of navigation until `shown` holds in the page, in a fresh context.
-async function timeToShown(url, shown) {
-  const context = await browser.newContext();
-  const page = await context.newPage();
-  await page.goto(url, { waitUntil: 'commit' });
-  const at = await page.waitForFunction(shown, null, { polling: 1 });
-  const ms = await at.jsonValue();
-  await context.close();
-  return ms;
+// Lighthouse will not audit a file, so the page is served, alone, from this machine, for ten minutes at most:
+// a bench that hangs does not leave it listening.
+async function serve() {
+  const server = createServer((request, response) => {
+    const found = request.url.split('?')[0] === '/ricattura.html';
+    response.writeHead(found ? 200 : 404, { 'Content-Type': 'text/html; charset=utf-8', 'Cache-Control': 'no-store' });
+    response.end(found ? html : 'non trovato');
+  });
+  await new Promise((ready) => server.listen(0, '127.0.0.1', ready));
+  setTimeout(() => server.close(), serverLifetimeMs).unref();
+  return { url: `http://127.0.0.1:${server.address().port}/ricattura.html`, close: () => server.close() };
 }
-const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
 
+const browser = await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true, args: flags,
+  defaultViewport: { width: 1280, height: 720 } });
+
+// Milliseconds from the start of navigation to the frame that first shows what `shown` looks for, in its font,
+// in a fresh context: the page itself checks at every change of its document and every few milliseconds, from
+// before its first byte; then it lays itself out, so that the fonts the text needs start loading, waits for
+// them and for the next frame to be drawn.
+async function timeToShown(url, shown) {
+  const context = await browser.createBrowserContext();
+  try {
+    const page = await context.newPage();
+    await page.evaluateOnNewDocument(`(() => {
+      const shown = ${shown};
+      let seen = false;
+      const drawn = () => requestAnimationFrame(() => setTimeout(() => { window.shownAt = performance.now(); }));
+      const check = () => seen || !shown() || ((seen = true), document.documentElement.getBoundingClientRect(),
+        document.fonts.ready.then(drawn));
+      new MutationObserver(check).observe(document,
+        { subtree: true, childList: true, attributes: true, characterData: true });
+      (function poll() { check(); if (!seen) setTimeout(poll, 1); })();
+    })()`);
+    await page.goto(url, { waitUntil: 'load' });
+    return await (await page.waitForFunction(() => window.shownAt, { polling: 10 })).jsonValue();
+  } finally {
+    await context.close();
+  }
+}
+
+// Opens the page on lake 4242 in a fresh context and plays steps 1 to 6 as a student does, ready for step 7.
+async function beforeVerdict(url) {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  await page.goto(`${url}?lago=${lakeCode}`, { waitUntil: 'load' });
+  await page.waitForFunction(() => document.getElementById('Text1')?.value, { polling: 10 });
+  for (const step of clicksBeforeVerdict) {
+    if (await page.$eval(`#Command${step}`, (b) => b.disabled)) throw new Error(`Command${step} is disabled`);
+    await page.click(`#Command${step}`);
+  }
+  return { context, page };
+}
+
+// Milliseconds from the click on «7. Confronta con i dati reali» to the repeated experiment being in the page
+// (`handler`) and to the frame that shows it (`drawn`).
+async function timeToRepetitions(url) {
+  const { context, page } = await beforeVerdict(url);
+  try {
+    await page.evaluate(() => {
+      const drawn = () => {
+        const section = document.getElementById('repetitions');
+        return section && !section.hidden && section.querySelector('svg') && section.querySelector('table');
+      };
+      window.addEventListener('click', (e) => {
+        if (e.target.id !== 'Command7') return;
+        const at = performance.now();
+        const frame = () => (drawn() ? setTimeout(() => { window.repetitionsAt = [at, performance.now()]; }) :
+          requestAnimationFrame(frame));
+        requestAnimationFrame(frame);
+      }, { capture: true, once: true });
+      window.addEventListener('click', () => { window.handledAt = drawn() && performance.now(); }, { once: true });
+    });
+    await page.click('#Command7');
+    const [clicked, shown] = await (await page.waitForFunction(() => window.repetitionsAt,
+      { polling: 10, timeout: 5000 })).jsonValue();
+    const handled = await page.evaluate(() => window.handledAt);
+    return { handler: handled ? handled - clicked : NaN, drawn: shown - clicked };
+  } finally {
+    await context.close();
+  }
+}
+
+// The scores of a Lighthouse report, its layout shift, and every audit that does not pass, with what it names.
+function findings(lhr) {
+  const failing = Object.values(lhr.categories).flatMap((c) => c.auditRefs).map((r) => lhr.audits[r.id])
+    .filter((a) => a.score !== null && a.score < 1 && a.scoreDisplayMode !== 'informative')
+    .map((a) => `  ${a.id}: ${a.title}${a.displayValue ? ` (${a.displayValue})` : ''}` +
+      (a.details?.items ?? []).map((i) => `\n    ${i.node?.selector ?? i.source?.url ?? i.description ??
+        JSON.stringify(i)}${i.node?.explanation ? `: ${i.node.explanation.replace(/\s+/g, ' ')}` : ''}`).join(''));
+  return { scores: Object.fromEntries(Object.entries(lhr.categories).map(([id, c]) => [id, Math.round(c.score * 100)])),
+    shift: lhr.audits['cumulative-layout-shift']?.displayValue, failing, version: lhr.lighthouseVersion,
+    errors: lhr.runtimeError?.message };
+}
+const categories = ['accessibility', 'best-practices'];
+
+// Lighthouse's audit of the served page as it loads, in one form factor (its desktop settings, or a phone's).
+async function audit(url, config) {
+  return findings((await lighthouse(url, { port: Number(new URL(browser.wsEndpoint()).port), output: 'json',
+    logLevel: 'error', onlyCategories: categories, onlyAudits: ['cumulative-layout-shift'] }, config)).lhr);
+}
+
+// Lighthouse's audit of the page as it stands after step 7, the repeated experiment included, on a desktop.
+async function auditAfterVerdict(url) {
+  const { context, page } = await beforeVerdict(url);
+  try {
+    await page.click('#Command7');
+    await page.waitForSelector('#repetitions:not([hidden]) svg', { timeout: 5000 }).catch(() => {});  // not there yet
+    const settings = { logLevel: 'error', onlyCategories: categories };
+    return findings((await snapshot(page, { config: desktopConfig, flags: settings })).lhr);
+  } finally {
+    await context.close();
+  }
+}
+
+const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
 const ours = [];
 const theirs = [];
+const repetitions = [];
+const audits = {};
+let server;
 try {
   for (let i = 0; i < loads; ++i) {
-    ours.push(await timeToShown(pathToFileURL(pagePath).href,
-      () => document.getElementById('Text1')?.value && performance.now()));
-    theirs.push(await timeToShown(pathToFileURL(reference).href,
-      () => document.querySelector('label') && performance.now()));
+    ours.push(await timeToShown(pageUrl, () => document.getElementById('Text1')?.value));
+    theirs.push(await timeToShown(referenceUrl, () => document.querySelector('label')));
   }
+  server = await serve();
+  try {
+    for (let i = 0; i < repetitionLoads; ++i) repetitions.push(await timeToRepetitions(server.url));
+  } catch (e) {
+    console.log(`«E se ripetessi l’esperimento?» not measured: ${e.message.split('\n')[0]}`);
+    repetitions.length = 0;
+  }
+  audits.desktop = await audit(server.url, desktopConfig);
+  audits.mobile = await audit(server.url, undefined);
+  audits['desktop, after step 7'] = await auditAfterVerdict(server.url);
 } finally {
   await browser.close();
+  server?.close();
   rmSync(folder, { recursive: true, force: true });
 }
-const bytes = statSync(pagePath).size;
-console.log(`page size: ${bytes} bytes (goal at most 153600)`);
+
+console.log(`page size: ${html.length} bytes (goal at most 153600)`);
 console.log(`to the opening text, median of ${loads}: page ${median(ours).toFixed(1)} ms, ` +
-  `one-label page ${median(theirs).toFixed(1)} ms, ratio ${(median(ours) / median(theirs)).toFixed(2)} (goal at most 2)`);
+  `one-label page ${median(theirs).toFixed(1)} ms, ratio ${(median(ours) / median(theirs)).toFixed(2)} ` +
+  '(goal at most 2)');
+if (repetitions.length) {
+  console.log('from «7. Confronta con i dati reali» to «E se ripetessi l’esperimento?», ' +
+    `median of ${repetitions.length}: ` +
+    `${median(repetitions.map((r) => r.drawn)).toFixed(1)} ms to the frame that shows it (goal at most 50), ` +
+    `${median(repetitions.map((r) => r.handler)).toFixed(1)} ms in the click`);
+}
+for (const [form, { scores, shift, failing, version, errors }] of Object.entries(audits)) {
+  console.log(`Lighthouse ${version}, ${form}: accessibility ${scores.accessibility}, best practices ` +
+    `${scores['best-practices']} (goal 100 and 100)${shift ? `, layout shift ${shift}` : ''}` +
+    `${errors ? `; error: ${errors}` : ''}`);
+  if (failing.length) console.log(failing.join('\n'));
+}
