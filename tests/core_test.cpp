@@ -270,6 +270,7 @@ TEST(LaunchOptions, TakesAClassLakeCodeAndAScaleAndRefusesAnythingElse) {
                   std::tuple(action, code, scale, refused)) << (args.empty() ? "" : args[0]);
     }
     EXPECT_NE(parseCommandLine({"--lago", "0042"}).refusal.find("senza zeri iniziali"), std::string::npos);
+    EXPECT_NE(parseCommandLine({"--lago"}).refusal.find("manca il codice"), std::string::npos) << "the value is missing";
     EXPECT_EQ(std::string(helpText()).find_first_of("\"'"), std::string::npos) << "straight quotes in --help";
     EXPECT_EQ(windowTitle(std::nullopt), "Stima della popolazione di un lago");
     EXPECT_EQ(windowTitle(37), "Stima della popolazione di un lago – lago della classe 37");

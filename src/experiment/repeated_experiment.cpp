@@ -109,9 +109,9 @@ double niceStep(double span) {
     constexpr double kTen = 10;
     if (!(span > 0)) return 1;
     double step = std::pow(kTen, std::floor(std::log10(span)));
-    for (double factor : {1.0, 2.0, 5.0, 10.0})
+    for (double factor : {1.0, 2.0, 5.0})
         if (factor * step >= span) return factor * step;
-    return kTen * step;
+    return kTen * step;  // a span is always short of ten times its own power of ten
 }
 
 std::vector<double> axisTicks(double end) {

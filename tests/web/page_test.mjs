@@ -118,6 +118,7 @@ async function play(name, driver) {
     else await ({ c: () => driver.click(`Command${what}`), t: () => driver.type('Text3', what), k: () => driver.press('Text3', what) })[action[0]]();
     assert.deepEqual(await driver.run(shown), afterEach[i], `${name}: after action ${i} (${action})`);
   }
+  await driver.screenshot(`${process.argv[4]}/page-${name}.png`);
   const rows = (selector) => [...document.querySelectorAll(selector)].map((r) => [...r.children].map((c) => c.textContent).join('\t'));
   assert.deepEqual(await driver.run((rowsOf) => ({ summary: document.getElementById('repetitions-summary').textContent,
     rows: new Function(`return ${rowsOf}`)()('#repetitions-table tbody tr') }), rows.toString()),
@@ -130,7 +131,6 @@ async function play(name, driver) {
     ...[...document.querySelectorAll('#class-bad li')].map((e) => e.textContent), document.getElementById('class-reveal').textContent]),
   [...want('class-summary'), ...want('class-bad'), ...want('class-reveal')].flat(), `${name}: class board`);
   await violations('after a whole exercise');
-  await driver.screenshot(`${process.argv[4]}/page-${name}.png`);
 
   await driver.click('Command8');
   await driver.run(() => document.getElementById('Command5').click());  // the ended window must not respond
