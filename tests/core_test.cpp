@@ -259,7 +259,7 @@ TEST(LaunchOptions, TakesAClassLakeCodeAndAScaleAndRefusesAnythingElse) {
         {{"--lago", "+42"}, Refuse, 0}, {{"--lago="}, Refuse, 0}, {{"--lago", "4 2"}, Refuse, 0},
         {{"--lago", "1", "--lago=1"}, Refuse, 0}, {{"-platform", "offscreen"}, Refuse, 0}, {{"--lagoo=1"}, Refuse, 0}, {{"--scalax2"}, Refuse, 0},
         {{"-h"}, Help, 0}, {{"--scala", "2", "--lago=7"}, Run, 7, 2}, {{"--scala=1,5"}, Run, 0, 1.5}, {{"--scala=4.00"}, Run, 0, 4},
-        {{"--scala", "0,9"}, Refuse, 0}, {{"--scala=4,01"}, Refuse, 0}, {{"--scala=2,"}, Refuse, 0}, {{"--scala", "1e0"}, Refuse, 0},
+        {{"--scala", "0,9"}, Refuse, 0}, {{"--scala=4,01"}, Refuse, 0}, {{"--scala=2,"}, Refuse, 0}, {{"--scala=1,255"}, Refuse, 0}, {{"--scala", "1e0"}, Refuse, 0},
         {{"--scala"}, Refuse, 0}, {{"--scala=2", "--scala=2"}, Refuse, 0},
     };
     for (const auto& [args, action, code, scale] : cases) {

@@ -23,6 +23,9 @@ TEST(RepeatedExperimentTest, SameExerciseSamePictureAndEveryRepetitionCountedOnc
     };
     EXPECT_EQ(picture(e), picture(repeatExercise(kAfterEstimate, 6)));
     EXPECT_NE(picture(e), picture(repeatExercise(kAfterEstimate, 7)));
+    SimulationState otherEstimate = kAfterEstimate;
+    otherEstimate.stima += 1;  // the same strategy, another exercise: another stream
+    EXPECT_NE(exerciseSeed(kAfterEstimate, 6), exerciseSeed(otherEstimate, 6));
     for (std::size_t v = 0; v < kVariantCount; ++v) {
         const StrategyOutcome& o = e.outcomes[v];
         EXPECT_EQ(std::accumulate(o.verdicts.begin(), o.verdicts.end(), o.withoutEstimate), kRepetitions);
@@ -38,6 +41,7 @@ TEST(RepeatedExperimentTest, ManyMarkedRecapturedCentreOnTheTruthAndTwiceTheMark
     ClockRandomSource random(clock);
     const StrategyOutcome many = repeatStrategy({20000, 2000, 20}, random);  // about 120 marked fish recaptured
     EXPECT_NEAR(*many.median, 20000, 0.05 * 20000);
+    EXPECT_TRUE(many.low && many.high && *many.low < *many.median && *many.median < *many.high);
     EXPECT_EQ(many.withoutEstimate, 0);
     const RepeatedExperiment e = repeatExercise(kAfterEstimate, 6);
     EXPECT_LT(middle95(e.outcomes[1]), middle95(e.outcomes[0]));
