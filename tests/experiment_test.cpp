@@ -32,7 +32,9 @@ TEST(RepeatedExperimentTest, SameExerciseSamePictureAndEveryRepetitionCountedOnc
         EXPECT_EQ(o.estimates.size() + static_cast<std::size_t>(o.withoutEstimate), std::size_t{kRepetitions});
         const auto& bins = e.histogram.counts[v];
         EXPECT_EQ(std::accumulate(bins.begin(), bins.end(), e.histogram.beyond[v]), int(o.estimates.size()));
+        EXPECT_LE(e.histogram.beyond[v], kRepetitions / 40) << "the axis reaches past the 97,5 % of every strategy";
     }
+    EXPECT_EQ(std::pair(e.trueSize, e.studentEstimate), std::pair(33600.0, 30000.0)) << "the two marks on the picture";
     EXPECT_GE(e.histogram.end(), std::max(e.trueSize, e.studentEstimate));
 }
 
@@ -102,6 +104,7 @@ TEST(ClassBoardTest, ReadsWholeNumbersWithThousandsDotsAndListsTheRest) {
     EXPECT_EQ(capped.ignored, 3U);
     EXPECT_EQ(capped.estimates.back(), 500);
     EXPECT_EQ(median({4, 1, 3, 10}), 3.5);
+    EXPECT_TRUE(revealText(100, {1, 2, 3, 4, 5}).ends_with("(non molto accurata): 4; 50 % o più (non ci siamo): 5."));
     EXPECT_EQ(bandCounts({100, 104.9, 95, 110, 125, 150, 49}, 100), (std::array<int, kVerdictCount>{2, 1, 1, 1, 2}));
 }
 
