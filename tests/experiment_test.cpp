@@ -66,10 +66,11 @@ TEST(RepeatedExperimentTest, RunsTheStepsOwnHaulAndEstimateForEachStrategy) {
 // neighbours, and the class's dots stacked where they would overlap on an axis a little past the largest value.
 TEST(ExperimentTexts, WriteSharesBandsAxesAndDotsAsDrawn) {
     EXPECT_EQ(shareText(123) + "; " + shareText(1000) + "; " + shareText(5), "12,3 %; 100 %; 0,5 %");
+    EXPECT_EQ(strategyText({1000, 10, 1}) + "; " + strategyText({1000, 10, 2}), "10 marcati, 1 cala; 10 marcati, 2 cale");
     std::string bands;
     for (std::size_t v = 0; v < kVerdictCount; ++v) bands += verdictBand(Verdict(v)) + "; ";
     EXPECT_EQ(bands, "sotto il 5 %; dal 5 al 10 %; dal 10 al 25 %; dal 25 al 50 %; 50 % o più; ");
-    for (const auto& [span, step] : {std::pair{0.7, 1.0}, {1.0, 1.0}, {1.5, 2.0}, {3.0, 5.0}, {7.0, 10.0}, {23.0, 50.0}})
+    for (const auto& [span, step] : {std::pair{0.3, 0.5}, {1.0, 1.0}, {1.5, 2.0}, {3.0, 5.0}, {7.0, 10.0}, {23.0, 50.0}})
         EXPECT_EQ(niceStep(span), step) << span;
     EXPECT_EQ(axisTicks(120), (std::vector<double>{0, 50, 100}));
     EXPECT_EQ(std::tuple(quantile({10, 20, 30, 40}, 0.5), quantile({10, 20, 30, 40}, 1), quantile({}, 0.5)),
