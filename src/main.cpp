@@ -1,7 +1,7 @@
 #include "control/exercise_controller.h"
 #include "core/clock_random_source.h"
 #include "core/launch_options.h"
-#include "window/form1.h"
+#include "window/exercise_window.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -74,7 +74,7 @@ int main(int argc, char* argv[]) {
 
     const auto seedClock = ricattura::makeSeedClock(options.lakeCode);
     ricattura::ClockRandomSource random(*seedClock);
-    ricattura::Form1 form;
+    ricattura::ExerciseWindow form;
     form.setWindowTitle(QString::fromStdString(ricattura::windowTitle(options.lakeCode)));
     ricattura::ExerciseController controller(form, random, [] { QApplication::quit(); });
     form.setClickHandler([&controller](ricattura::Button b) { controller.click(b); });

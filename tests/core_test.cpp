@@ -47,11 +47,11 @@ protected:
         EXPECT_EQ(view.switches, switches);
     }
     void createLake(const std::vector<double>& draws = testing::lakeDraws(40, 20, 25, 0.75)) {
-        step(Command1, draws, {{Command2, true}, {Command9, true}, {Command1, false}});
+        step(CreateLake, draws, {{CaptureHaul, true}, {Restart, true}, {CreateLake, false}});
     }
     void expectFreshExercise() {
         const SimulationState& q = s();  // every quantity written out: a default of 1 must not pass as fresh
-        for (double zero : {q.cale, q.ncatturati, q.nmarcati, q.nricatturati, q.ngiamarcati, q.k, q.dimpop, q.stima})
+        for (double zero : {q.hauls, q.caught, q.marked, q.recaptured, q.markedRecaptured, q.markedShare, q.trueSize, q.estimate})
             EXPECT_EQ(zero, 0);
         EXPECT_EQ(view.texts, (std::array<std::string, kFieldCount>{kIntro}));
         EXPECT_EQ(view.enabled, enabledAtStart());
@@ -68,20 +68,20 @@ TEST_F(ExerciseTest, PlaysTheWorkedExampleFromLakeToVerdictThenRestartsAndEnds) 
     expectFreshExercise();
     createLake();
     EXPECT_EQ(random.reseeds, 1);
-    EXPECT_EQ(s(), (SimulationState{.dimpop = 33600}));
-    EXPECT_EQ(view.text(Text1),
+    EXPECT_EQ(s(), (SimulationState{.trueSize = 33600}));
+    EXPECT_EQ(view.text(Instructions),
               "Il lago ha una superficie di 40 ettari, con una produzione media di 20 kg per ettaro della specie in "
               "esame, che ha una taglia media di 25 grammi.\r\nClicca sul bottone 2 per effettuare una cala e "
               "catturare degli individui.");
     for (int haul = 1; haul <= 3; ++haul) {
         view.type("999");  // each haul overwrites whatever was typed
-        step(Command2, {haulDraw(100)}, {{Command3, true}});
-        EXPECT_EQ(view.text(Text1),
+        step(CaptureHaul, {haulDraw(100)}, {{MarkFish, true}});
+        EXPECT_EQ(view.text(Instructions),
                   "Puoi effettuare più cale cliccando ancora sul bottone 2, finchè non ritieni di aver catturato "
                   "abbastanza individui.\r\nQuando ritieni di aver catturato abbastanza individui, puoi modificare il "
                   "numero di individui da marcare e procedere a marcarli cliccando il bottone 3.");
         const std::string caught = std::to_string(100 * haul);
-        EXPECT_EQ(view.text(Text2) + " " + view.text(Text3) + " " + view.text(Text10), caught + " " + caught + " " + std::to_string(haul));
+        EXPECT_EQ(view.text(Caught) + " " + view.text(ToMark) + " " + view.text(Hauls), caught + " " + caught + " " + std::to_string(haul));
         // Spoken: the instructions only when they change, then each count box rewritten, with its caption.
         EXPECT_EQ(view.announced, (haul == 1 ? std::string("Puoi effettuare più cale cliccando ancora sul bottone 2, finchè non ritieni "
                                                "di aver catturato abbastanza individui. Quando ritieni di aver catturato "
@@ -91,53 +91,53 @@ TEST_F(ExerciseTest, PlaysTheWorkedExampleFromLakeToVerdictThenRestartsAndEnds) 
                                       ". Numero di cale: " + std::to_string(haul) + ".");
     }
     view.type("1234.5 pesci");  // more than were caught
-    step(Command3, {}, {{Command2, false}, {Command4, true}, {Command3, false}});
-    EXPECT_EQ(view.text(Text3), "300");
-    EXPECT_EQ(view.text(Text1), "Una volta marcati 300 individui, puoi procedere a riimetterli nel lago cliccando sul bottone 4.");
-    step(Command4, {}, {{Command5, true}, {Command4, false}});
-    EXPECT_EQ(view.text(Text1), "Trascorso un tempo sufficiente a disperdere gli individui marcati, puoi procedere alle "
+    step(MarkFish, {}, {{CaptureHaul, false}, {ReleaseMarked, true}, {MarkFish, false}});
+    EXPECT_EQ(view.text(ToMark), "300");
+    EXPECT_EQ(view.text(Instructions), "Una volta marcati 300 individui, puoi procedere a riimetterli nel lago cliccando sul bottone 4.");
+    step(ReleaseMarked, {}, {{RecaptureHaul, true}, {ReleaseMarked, false}});
+    EXPECT_EQ(view.text(Instructions), "Trascorso un tempo sufficiente a disperdere gli individui marcati, puoi procedere alle "
                                 "ricatture cliccando sul bottone 5.");
 
     // Perturbed hauls: the marked share is 2 r k, and k follows the fish left in the lake.
     double m = 0, k = 300.0 / 33600;
     const double marks[] = {0.3, 0.7, 0.6, 0.4};
     for (int haul = 1; haul <= 4; ++haul) {
-        step(Command5, {haulDraw(105), marks[haul - 1]}, {{Command6, true}});
+        step(RecaptureHaul, {haulDraw(105), marks[haul - 1]}, {{EstimatePopulation, true}});
         m += 105 * (2 * marks[haul - 1] * k);
         k = (300 - m) / (33600 - 105.0 * haul);
-        EXPECT_DOUBLE_EQ(s().ngiamarcati, m);
-        EXPECT_DOUBLE_EQ(s().k, k);
-        EXPECT_EQ(view.text(Text1),
+        EXPECT_DOUBLE_EQ(s().markedRecaptured, m);
+        EXPECT_DOUBLE_EQ(s().markedShare, k);
+        EXPECT_EQ(view.text(Instructions),
                   "Anche in questo caso puoi effettuare più cale cliccando ancora sul bottone 5.\r\npuoi ottenere una "
                   "stima del numero totale presente nel lago sapendo che il rapporto fra marcati e totale è "
                   "teoricamente uguale a quello fra i ricatturati marcati ed il totale dei ricatturati.\r\nPer "
                   "effettuare questo calcolo clicca sul bottone 6.");
-        EXPECT_EQ(view.text(Text4) + " " + view.text(Text5) + " " + view.text(Text10),
+        EXPECT_EQ(view.text(Recaptured) + " " + view.text(MarkedRecaptured) + " " + view.text(Hauls),
                   std::to_string(105 * haul) + " " + decimalText(std::floor(m + 0.5)) + " " + std::to_string(3 + haul));
     }
-    step(Command6, {}, {{Command7, true}, {Command6, false}});
-    EXPECT_EQ(view.text(Text1),
+    step(EstimatePopulation, {}, {{Compare, true}, {EstimatePopulation, false}});
+    EXPECT_EQ(view.text(Instructions),
               "Il numero totale di individui è stato stimato come:\r\n\r\nn x M / m\r\n\r\ndove n sono i ricatturati, M "
               "il totale dei marcati ed m i ricatturati marcati.\r\nSe vuoi conoscere il valore reale, clicca sul "
               "bottone 7.");
-    EXPECT_EQ(view.text(Text6), "31500");
-    step(Command7, {}, {});
-    EXPECT_EQ(view.text(Text7) + " " + view.text(Text8) + " " + view.text(Text9), "33600 -2100 6,25%");
-    EXPECT_EQ(view.text(Text1), kVerdicts[1]);
+    EXPECT_EQ(view.text(Estimate), "31500");
+    step(Compare, {}, {});
+    EXPECT_EQ(view.text(TrueSize) + " " + view.text(Error) + " " + view.text(PercentError), "33600 -2100 6,25%");
+    EXPECT_EQ(view.text(Instructions), kVerdicts[1]);
     EXPECT_EQ(view.announced, kVerdicts[1] + " Numero reale: 33600. Errore: -2100. Errore percentuale: 6,25%.");
-    step(Command7, {}, {});
+    step(Compare, {}, {});
     EXPECT_EQ(view.announced, "") << "nothing changed, nothing to say";
 
-    step(Command9, {}, {{Command1, true}, {Command2, false}, {Command3, false}, {Command4, false}, {Command5, false},
-                        {Command6, false}, {Command7, false}, {Command9, false}});
+    step(Restart, {}, {{CreateLake, true}, {CaptureHaul, false}, {MarkFish, false}, {ReleaseMarked, false}, {RecaptureHaul, false},
+                        {EstimatePopulation, false}, {Compare, false}, {Restart, false}});
     expectFreshExercise();
     EXPECT_EQ(view.announced, kIntro.substr(0, kIntro.size() - 1));
     createLake();
-    step(Command2, {haulDraw(10)}, {{Command3, true}});
+    step(CaptureHaul, {haulDraw(10)}, {{MarkFish, true}});
     view.type("pesci");  // not a number: the fewest that may be marked
-    controller.click(Command3);
-    EXPECT_EQ(view.text(Text3) + " " + view.text(Text10), "10 1");
-    controller.click(Command8);
+    controller.click(MarkFish);
+    EXPECT_EQ(view.text(ToMark) + " " + view.text(Hauls), "10 1");
+    controller.click(Exit);
     EXPECT_EQ(exits, 1);
 }
 
@@ -145,10 +145,10 @@ TEST_F(ExerciseTest, PlaysTheWorkedExampleFromLakeToVerdictThenRestartsAndEnds) 
 TEST_F(ExerciseTest, DrawsMapOntoTheLakeAndItsPopulation) {
     const double last = std::nextafter(1.0, 0.0);
     createLake({0, 0, last, 0});
-    EXPECT_EQ(s().dimpop, 918);  // 10 x 5 / 49 x 1000, less 10 %
-    controller.click(Command9);
+    EXPECT_EQ(s().trueSize, 918);  // 10 x 5 / 49 x 1000, less 10 %
+    controller.click(Restart);
     createLake({last, last, 0, 1 - 1e-9});
-    EXPECT_EQ(s().dimpop, 588059);  // 99 x 54 / 10 x 1000, plus 10 % less a hair
+    EXPECT_EQ(s().trueSize, 588059);  // 99 x 54 / 10 x 1000, plus 10 % less a hair
 }
 
 TEST(RecaptureHaul, StopsBeforeTheLakeCouldEmptyAndOffersAnEstimateOnceMarkedFishCameUp) {
@@ -157,14 +157,14 @@ TEST(RecaptureHaul, StopsBeforeTheLakeCouldEmptyAndOffersAnEstimateOnceMarkedFis
          {Case{800, 90, 0.5, true, true}, Case{800, 91, 0.5, false, true}, Case{781, 109, 0.5, true, true},
           Case{782, 109, 0.5, false, true}, Case{0, 50, 0, true, false}}) {
         FakeView view;
-        view.enabled[indexOf(Command5)] = true;
-        SimulationState state{.nmarcati = 100, .nricatturati = before, .k = 0.1, .dimpop = 1000};
+        view.enabled[indexOf(RecaptureHaul)] = true;
+        SimulationState state{.marked = 100, .recaptured = before, .markedShare = 0.1, .trueSize = 1000};
         testing::ScriptedRandom random;
         random.script({haulDraw(haul), r});
         recaptureHaul(state, view, random);
-        EXPECT_EQ(view.enabled[indexOf(Command5)], recaptureStays) << before << " + " << haul;
-        EXPECT_EQ(view.enabled[indexOf(Command6)], estimateOffered) << before << " + " << haul;
-        EXPECT_DOUBLE_EQ(state.ngiamarcati, haul * 2 * r * 0.1);
+        EXPECT_EQ(view.enabled[indexOf(RecaptureHaul)], recaptureStays) << before << " + " << haul;
+        EXPECT_EQ(view.enabled[indexOf(EstimatePopulation)], estimateOffered) << before << " + " << haul;
+        EXPECT_DOUBLE_EQ(state.markedRecaptured, haul * 2 * r * 0.1);
     }
 }
 
@@ -173,16 +173,16 @@ TEST(EstimatePopulation, RoundsMAndTheEstimateHalfUpAndRefusesWithoutMarkedFish)
     for (const auto& [n, M, m, stima] : {Case{100, 50, 0.5, 5000}, Case{100, 50, 0.49, 0}, Case{100, 10, 3, 333},
                                          Case{100, 50, 3, 1667}, Case{5, 1, 2, 3}}) {
         FakeView view;
-        view.setText(Text6, "500");  // an earlier estimate
-        const SimulationState before{.nmarcati = M, .nricatturati = n, .ngiamarcati = m, .dimpop = 1000, .stima = 500};
+        view.setText(Estimate, "500");  // an earlier estimate
+        const SimulationState before{.marked = M, .recaptured = n, .markedRecaptured = m, .trueSize = 1000, .estimate = 500};
         SimulationState state = before;
         estimatePopulation(state, view);
-        const SimulationState estimated{.nmarcati = M, .nricatturati = n, .ngiamarcati = std::floor(m + 0.5),
-                                        .dimpop = 1000, .stima = stima};
+        const SimulationState estimated{.marked = M, .recaptured = n, .markedRecaptured = std::floor(m + 0.5),
+                                        .trueSize = 1000, .estimate = stima};
         EXPECT_EQ(state, stima == 0 ? before : estimated);
-        EXPECT_EQ(view.text(Text6), decimalText(stima == 0 ? 500 : stima)) << n << " x " << M << " / " << m;
-        EXPECT_EQ(view.switches, (stima == 0 ? Switches{{Command6, false}} : Switches{{Command7, true}, {Command6, false}}));
-        EXPECT_EQ(view.text(Text1) == "Tra i pesci ricatturati non ci sono ancora individui marcati: la stima non si "
+        EXPECT_EQ(view.text(Estimate), decimalText(stima == 0 ? 500 : stima)) << n << " x " << M << " / " << m;
+        EXPECT_EQ(view.switches, (stima == 0 ? Switches{{EstimatePopulation, false}} : Switches{{Compare, true}, {EstimatePopulation, false}}));
+        EXPECT_EQ(view.text(Instructions) == "Tra i pesci ricatturati non ci sono ancora individui marcati: la stima non si "
                                       "può calcolare.\r\nEffettua altre cale cliccando sul bottone 5, oppure clicca su "
                                       "Riparti per ricominciare.",
                   stima == 0);
@@ -190,16 +190,16 @@ TEST(EstimatePopulation, RoundsMAndTheEstimateHalfUpAndRefusesWithoutMarkedFish)
 }
 
 TEST(CompareWithReal, GradesTheUnroundedErrorWithStrictBounds) {
-    using Case = std::tuple<double, double, std::string, int>;  // dimpop, stima, error and percentage, verdict
-    for (const auto& [dimpop, stima, shown, verdict] :
+    using Case = std::tuple<double, double, std::string, int>;  // trueSize, stima, error and percentage, verdict
+    for (const auto& [trueSize, stima, shown, verdict] :
          {Case{1000, 1000, "0 0%", 0}, Case{100000, 104996, "4996 5%", 0}, Case{1000, 1050, "50 5%", 1},
           Case{1000, 950, "-50 5%", 1}, Case{1000, 1100, "100 10%", 2}, Case{1000, 750, "-250 25%", 3},
           Case{1000, 1500, "500 50%", 4}, Case{1000, 1499, "499 49,9%", 3}, Case{3000, 3001, "1 0,03%", 0},
           Case{918, 534600, "533682 58135,29%", 4}}) {
         FakeView view;
-        compareWithReal(SimulationState{.dimpop = dimpop, .stima = stima}, view);
-        EXPECT_EQ(view.text(Text7) + " " + view.text(Text8) + " " + view.text(Text9), decimalText(dimpop) + " " + shown);
-        EXPECT_EQ(view.text(Text1), kVerdicts[verdict]) << stima << " for " << dimpop;
+        compareWithReal(SimulationState{.trueSize = trueSize, .estimate = stima}, view);
+        EXPECT_EQ(view.text(TrueSize) + " " + view.text(Error) + " " + view.text(PercentError), decimalText(trueSize) + " " + shown);
+        EXPECT_EQ(view.text(Instructions), kVerdicts[verdict]) << stima << " for " << trueSize;
         EXPECT_TRUE(view.switches.empty());
     }
 }
@@ -211,11 +211,11 @@ TEST(ClockRandomSource, GivesEveryStudentAndEveryRestartTheSameLakeAndHauls) {
         LakeCodeClock clock(code);
         ClockRandomSource random(clock);
         ExerciseController controller(view, random, [] {});
-        for (int i = 0; i <= restarts; ++i) for (Button b : {Command9, Command1, Command2, Command2}) controller.click(b);
+        for (int i = 0; i <= restarts; ++i) for (Button b : {Restart, CreateLake, CaptureHaul, CaptureHaul}) controller.click(b);
         return controller.state();
     };
     EXPECT_EQ(lakeAndHauls(4242, 0), lakeAndHauls(4242, 1));
-    EXPECT_NE(lakeAndHauls(4242, 0).dimpop, lakeAndHauls(4243, 0).dimpop);
+    EXPECT_NE(lakeAndHauls(4242, 0).trueSize, lakeAndHauls(4243, 0).trueSize);
 }
 
 TEST(ClockRandomSource, DrawsUniformlyOnTheHalfOpenUnitInterval) {

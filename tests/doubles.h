@@ -20,14 +20,14 @@ public:
     using Switch = std::pair<Button, bool>;
 
     void setText(Field field, const std::string& text) override { texts[indexOf(field)] = text; }
-    std::string markInputText() const override { return texts[indexOf(Field::Text3)]; }
+    std::string markInputText() const override { return texts[indexOf(Field::ToMark)]; }
     void setEnabled(Button button, bool on) override {
         enabled[indexOf(button)] = on;
         switches.push_back({button, on});
     }
     void announce(const std::string& words) override { announced = words; }
     const std::string& text(Field f) const { return texts[indexOf(f)]; }
-    void type(const std::string& input) { texts[indexOf(Field::Text3)] = input; }
+    void type(const std::string& input) { texts[indexOf(Field::ToMark)] = input; }
 
     std::array<std::string, kFieldCount> texts{};
     std::array<bool, kButtonCount> enabled = enabledAtStart();

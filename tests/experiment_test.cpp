@@ -11,8 +11,8 @@
 namespace ricattura {
 namespace {
 
-const SimulationState kAfterEstimate{.cale = 9, .ncatturati = 300, .nmarcati = 300, .nricatturati = 600,
-                                     .ngiamarcati = 6, .k = 0.0089, .dimpop = 33600, .stima = 30000};
+const SimulationState kAfterEstimate{.hauls = 9, .caught = 300, .marked = 300, .recaptured = 600,
+                                     .markedRecaptured = 6, .markedShare = 0.0089, .trueSize = 33600, .estimate = 30000};
 
 double middle95(const StrategyOutcome& o) { return *o.high - *o.low; }
 
@@ -24,7 +24,7 @@ TEST(RepeatedExperimentTest, SameExerciseSamePictureAndEveryRepetitionCountedOnc
     EXPECT_EQ(picture(e), picture(repeatExercise(kAfterEstimate, 6)));
     EXPECT_NE(picture(e), picture(repeatExercise(kAfterEstimate, 7)));
     SimulationState otherEstimate = kAfterEstimate;
-    otherEstimate.stima += 1;  // the same strategy, another exercise: another stream
+    otherEstimate.estimate += 1;  // the same strategy, another exercise: another stream
     EXPECT_NE(exerciseSeed(kAfterEstimate, 6), exerciseSeed(otherEstimate, 6));
     for (std::size_t v = 0; v < kVariantCount; ++v) {
         const StrategyOutcome& o = e.outcomes[v];
@@ -57,7 +57,7 @@ TEST(RepeatedExperimentTest, RunsTheStepsOwnHaulAndEstimateForEachStrategy) {
     EXPECT_EQ(repeatStrategy({1000, 100, 1}, random, 1).estimates, std::vector<double>{1000});
     EXPECT_TRUE(random.spentExactly());
     const RepeatedExperiment e = repeatExercise(kAfterEstimate, 6);
-    EXPECT_EQ(std::tuple(e.outcomes[1].strategy.nmarcati, e.outcomes[1].strategy.hauls, e.outcomes[2].strategy.nmarcati,
+    EXPECT_EQ(std::tuple(e.outcomes[1].strategy.marked, e.outcomes[1].strategy.hauls, e.outcomes[2].strategy.marked,
                          e.outcomes[2].strategy.hauls), std::tuple(600.0, 6, 300.0, 12));
     EXPECT_LE(e.histogram.counts[0].size(), 70U) << "about sixty bins";
 }

@@ -26,15 +26,15 @@ void addEnd(Facts& facts, const std::string& end, const std::string& other, doub
     testing::ScriptedRandom random;
     random.script({r, r, kTop - r, r, r});
     createLake(state, view, random);
-    const std::string lake = view.text(Field::Text1);
+    const std::string lake = view.text(Field::Instructions);
     std::smatch part;
     std::regex_search(lake, part, std::regex(R"(di (\d+) ettari.* di (\d+) kg.* di (\d+) grammi)"));
     captureHaul(state, view, random);
     view.type("0");
     markFish(state, view);
-    facts.insert({{"popolazione-" + end, decimalText(state.dimpop)}, {"superficie-" + end, part[1]},
+    facts.insert({{"popolazione-" + end, decimalText(state.trueSize)}, {"superficie-" + end, part[1]},
                   {"produzione-" + end, part[2]}, {"taglia-" + other, part[3]},
-                  {"cala-" + end, view.text(Field::Text2)}, {"marcati-min", view.text(Field::Text3)}});
+                  {"cala-" + end, view.text(Field::Caught)}, {"marcati-min", view.text(Field::ToMark)}});
 }
 
 Facts programFacts() {
@@ -44,10 +44,10 @@ Facts programFacts() {
     // Errors of 0 % to 100 % in whole steps: where the verdict changes, a band ends.
     for (int error = 0, band = 0; error <= 100; ++error) {
         testing::FakeView view;
-        compareWithReal({.dimpop = 100, .stima = 100.0 + error}, view);
-        if (band > 0 && view.text(Field::Text1) == facts["giudizio-" + std::to_string(band)]) continue;
+        compareWithReal({.trueSize = 100, .estimate = 100.0 + error}, view);
+        if (band > 0 && view.text(Field::Instructions) == facts["giudizio-" + std::to_string(band)]) continue;
         if (band > 0) facts["soglia-" + std::to_string(band)] = std::to_string(error);
-        facts["giudizio-" + std::to_string(++band)] = view.text(Field::Text1);
+        facts["giudizio-" + std::to_string(++band)] = view.text(Field::Instructions);
     }
     LakeCode low = 0, high = 0;
     while (!parseLakeCode(std::to_string(low))) ++low;

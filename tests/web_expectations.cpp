@@ -1,6 +1,6 @@
 // Lets the browser test catch a page that strays from the native core: prints the title, colours and layout, then
 // what the window shows at start and after each action. Arguments: the class code, then the actions: "cN" clicks
-// CommandN (N a digit), "tTEXT" types TEXT into Text3, "kKEY" presses a key there (which the core never sees), and
+// CommandN (N a digit), "tTEXT" types TEXT into ToMark, "kKEY" presses a key there (which the core never sees), and
 // last "bTEXT", what the teacher types on the class board.
 // One record a line, "tag<TAB>field<TAB>...": records end in a bare LF, the core's own line breaks are CRLF.
 // A "shown" record holds the ten texts, the nine buttons, the last words spoken and the focused control; after the
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
         }
         if (argv[i][0] == 't') view.type(argv[i] + 1);
         if (argv[i][0] == 'b') break;
-        if (argv[i][0] != 'c') focus = kBoxes[indexOf(Field::Text3)].name;
+        if (argv[i][0] != 'c') focus = kBoxes[indexOf(Field::ToMark)].name;
         printShown(view, focus);
     }
     const RepeatedExperiment e = repeatExercise(controller.state(), controller.recaptureHauls());

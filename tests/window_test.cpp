@@ -2,7 +2,7 @@
 #include "control/exercise_controller.h"
 #include "core/clock_random_source.h"
 #include "doubles.h"
-#include "window/form1.h"
+#include "window/exercise_window.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -45,7 +45,7 @@ public:
         form.show();
         controller.start();
     }
-    QPlainTextEdit* instructions() const { return static_cast<QPlainTextEdit*>(form.box(Text1)); }
+    QPlainTextEdit* instructions() const { return static_cast<QPlainTextEdit*>(form.box(Instructions)); }
     QLineEdit* line(Field f) const { return static_cast<QLineEdit*>(form.box(f)); }
 
     std::array<std::string, kFieldCount> texts() const {
@@ -59,9 +59,9 @@ public:
         return flags;
     }
     void type(const std::string& text) {
-        line(Text3)->clear();
+        line(ToMark)->clear();
         for (QChar c : QString::fromStdString(text))  // as keys would send it
-            QTest::sendKeyEvent(QTest::Click, line(Text3), Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, line(ToMark), Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
     void click(Button b) {
         const int before = handled;
@@ -87,7 +87,7 @@ public:
         }
     }
 
-    Form1 form;
+    ExerciseWindow form;
     int handled = 0;
     ExerciseController controller;
 };
@@ -113,9 +113,9 @@ std::string walk(std::mt19937_64& rng, long clicks, RealWindow& window, WalkFigu
     for (long i = 0; i < clicks; ++i) {
         const auto flags = window.enabled();
         const auto roll = rng() % 1000;
-        auto b = roll < 5 ? (roll < 1 ? Button::Command8 : Button::Command9) : Button(rng() % 7);
+        auto b = roll < 5 ? (roll < 1 ? Button::Exit : Button::Restart) : Button(rng() % 7);
         for (int tries = 0; roll >= 150 && tries < 10 && !flags[indexOf(b)]; ++tries) b = Button(rng() % 7);
-        if (b == Button::Command3 || rng() % 20 == 0) {
+        if (b == Button::MarkFish || rng() % 20 == 0) {
             std::string typed;
             for (auto pieces = rng() % 9; pieces > 0; --pieces)
                 typed += rng() % 10 ? std::string(kPieces[rng() % std::size(kPieces)]) : std::string(1, char(rng() % 256));
@@ -127,25 +127,25 @@ std::string walk(std::mt19937_64& rng, long clicks, RealWindow& window, WalkFigu
         const SimulationState& after = controller.state();
         const auto shown = window.texts();
         const bool enabled = flags[indexOf(b)];
-        const bool refused = enabled && b == Button::Command6 && std::floor(before.ngiamarcati + 0.5) < 1;
+        const bool refused = enabled && b == Button::EstimatePopulation && std::floor(before.markedRecaptured + 0.5) < 1;
         std::string broken;
         if ((!enabled || refused) && before != after) broken = "the record changed";
         if (!enabled && (shown != texts || window.enabled() != flags)) broken = "the window changed";
         for (std::size_t k = 0; k < kButtonCount; ++k)
             if (controller.isEnabled(Button(k)) != window.enabled()[k]) broken = "the controller and the window disagree";
-        for (double q : {after.ncatturati, after.nmarcati, after.ngiamarcati, after.k, after.stima})
+        for (double q : {after.caught, after.marked, after.markedRecaptured, after.markedShare, after.estimate})
             if (!std::isfinite(q)) broken = "a quantity is not finite";
-        if (after.dimpop > 0 && after.dimpop - after.nricatturati < 1) broken = "the lake was emptied";
+        if (after.trueSize > 0 && after.trueSize - after.recaptured < 1) broken = "the lake was emptied";
         for (std::size_t f = 1; f < kFieldCount; ++f) {
             std::string t = shown[f];
-            if (f == indexOf(Field::Text9) && t.ends_with('%')) t.pop_back();
+            if (f == indexOf(Field::PercentError) && t.ends_with('%')) t.pop_back();
             const bool unchanged = shown[f] == texts[f];  // checked when it was written, or typed
             if (!t.empty() && !unchanged && !testing::isPlainNumber(t)) broken = "Text" + std::to_string(f + 1) + " shows " + t;
         }
         if (!broken.empty())
             return broken + " (click " + std::to_string(i) + ", Command" + std::to_string(indexOf(b) + 1) + ")";
-        if (enabled && b == Button::Command6) ++(refused ? figures.refused : figures.estimates);
-        if (enabled && b == Button::Command5 && !window.enabled()[indexOf(Button::Command5)]) ++figures.exhausted;
+        if (enabled && b == Button::EstimatePopulation) ++(refused ? figures.refused : figures.estimates);
+        if (enabled && b == Button::RecaptureHaul && !window.enabled()[indexOf(Button::RecaptureHaul)]) ++figures.exhausted;
     }
     return {};
 }
@@ -190,7 +190,7 @@ TEST_F(WindowTest, TabFollowsTheTableAmongAllButtons) {
     }
     expected.push_back(expected.front());  // and round again
     for (std::size_t b = 0; b < kButtonCount; ++b) w.form.setEnabled(Button(b), true);
-    w.form.box(Text1)->setFocus();
+    w.form.box(Instructions)->setFocus();
     std::vector<std::string> visited;
     for (std::size_t i = 0; i < expected.size(); ++i) {
         visited.push_back(QApplication::focusWidget()->objectName().toStdString());
@@ -210,7 +210,7 @@ TEST_F(WindowTest, StepsPressedWithTheKeyboardAreSpokenAndPassTheFocusOn) {
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);  // as a screen reader would
     w.form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form));
-    for (Button b : {Button::Command1, Button::Command2, Button::Command3, Button::Command4, Button::Command5}) {
+    for (Button b : {Button::CreateLake, Button::CaptureHaul, Button::MarkFish, Button::ReleaseMarked, Button::RecaptureHaul}) {
         const auto before = w.texts();
         spoken.clear();
         w.form.button(b)->setFocus(Qt::TabFocusReason);

@@ -44,43 +44,43 @@ void ExerciseController::click(Button button) {
     if (!view_.isEnabled(button)) return;
     const FieldTexts before = view_.texts();
     dispatch(button);
-    // Text3 may hold what the student typed rather than what was last written: only a rewrite counts.
+    // ToMark may hold what the student typed rather than what was last written: only a rewrite counts.
     const std::string words = announcementFor(before, view_.texts());
     if (!words.empty()) view_.announce(words);
 }
 
 void ExerciseController::dispatch(Button button) {
     switch (button) {
-        case Button::Command1:
+        case Button::CreateLake:
             recaptureHauls_ = 0;
             createLake(state_, view_, random_);
             break;
-        case Button::Command2: captureHaul(state_, view_, random_); break;
-        case Button::Command3: markFish(state_, view_); break;
-        case Button::Command4: releaseMarked(view_); break;
-        case Button::Command5:
+        case Button::CaptureHaul: captureHaul(state_, view_, random_); break;
+        case Button::MarkFish: markFish(state_, view_); break;
+        case Button::ReleaseMarked: releaseMarked(view_); break;
+        case Button::RecaptureHaul:
             ++recaptureHauls_;
             recaptureHaul(state_, view_, random_);
             break;
-        case Button::Command6: estimatePopulation(state_, view_); break;
-        case Button::Command7: compareWithReal(state_, view_); break;
-        case Button::Command8:
+        case Button::EstimatePopulation: estimatePopulation(state_, view_); break;
+        case Button::Compare: compareWithReal(state_, view_); break;
+        case Button::Exit:
             if (exit_) exit_();
             break;
-        case Button::Command9: restart(); break;
+        case Button::Restart: restart(); break;
     }
 }
 
-void ExerciseController::showIntro() { view_.setText(Field::Text1, kIntroText); }
+void ExerciseController::showIntro() { view_.setText(Field::Instructions, kIntroText); }
 
 void ExerciseController::restart() {
     state_ = SimulationState{};
-    view_.setEnabled(Button::Command1, true);
-    for (Button off : {Button::Command2, Button::Command3, Button::Command4, Button::Command5, Button::Command6,
-                       Button::Command7, Button::Command9})
+    view_.setEnabled(Button::CreateLake, true);
+    for (Button off : {Button::CaptureHaul, Button::MarkFish, Button::ReleaseMarked, Button::RecaptureHaul, Button::EstimatePopulation,
+                       Button::Compare, Button::Restart})
         view_.setEnabled(off, false);
-    for (Field emptied : {Field::Text2, Field::Text3, Field::Text4, Field::Text5, Field::Text6, Field::Text7,
-                          Field::Text8, Field::Text9, Field::Text10})
+    for (Field emptied : {Field::Caught, Field::ToMark, Field::Recaptured, Field::MarkedRecaptured, Field::Estimate, Field::TrueSize,
+                          Field::Error, Field::PercentError, Field::Hauls})
         view_.setText(emptied, "");
     showIntro();
 }

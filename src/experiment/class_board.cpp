@@ -90,7 +90,7 @@ double lakeTrueSize(LakeCode code) {
     SimulationState lake;
     DiscardingView view;
     createLake(lake, view, random);
-    return lake.dimpop;
+    return lake.trueSize;
 }
 
 std::array<int, kVerdictCount> bandCounts(const std::vector<double>& estimates, double trueSize) {

@@ -47,8 +47,8 @@ StrategyOutcome repeatStrategy(const Strategy& strategy, RandomSource& random, i
     outcome.strategy = strategy;
     outcome.estimates.reserve(at(repetitions));
     for (int r = 0; r < repetitions; ++r) {
-        SimulationState lake{.nmarcati = strategy.nmarcati, .k = strategy.nmarcati / strategy.dimpop,
-                             .dimpop = strategy.dimpop};
+        SimulationState lake{.marked = strategy.marked, .markedShare = strategy.marked / strategy.trueSize,
+                             .trueSize = strategy.trueSize};
         for (int haul = 0; haul < strategy.hauls; ++haul) {
             drawRecaptureHaul(lake, random);
             if (lakeNearlyEmpty(lake)) break;
@@ -57,8 +57,8 @@ StrategyOutcome repeatStrategy(const Strategy& strategy, RandomSource& random, i
             ++outcome.withoutEstimate;
             continue;
         }
-        outcome.estimates.push_back(lake.stima);
-        ++outcome.verdicts[at(verdictFor(percentError(lake.stima, lake.dimpop)))];
+        outcome.estimates.push_back(lake.estimate);
+        ++outcome.verdicts[at(verdictFor(percentError(lake.estimate, lake.trueSize)))];
     }
     std::sort(outcome.estimates.begin(), outcome.estimates.end());
     outcome.median = quantile(outcome.estimates, kMedianShare);
@@ -73,8 +73,8 @@ std::uint64_t exerciseSeed(const SimulationState& state, int recaptureHauls) {
     constexpr std::uint64_t kPrime = 1099511628211ULL;
     constexpr int kByte = 8;
     std::uint64_t hash = kOffset;
-    const double quantities[] = {state.cale, state.ncatturati, state.nmarcati, state.nricatturati, state.ngiamarcati,
-                                 state.k, state.dimpop, state.stima, static_cast<double>(recaptureHauls)};
+    const double quantities[] = {state.hauls, state.caught, state.marked, state.recaptured, state.markedRecaptured,
+                                 state.markedShare, state.trueSize, state.estimate, static_cast<double>(recaptureHauls)};
     for (double q : quantities) {
         std::uint64_t bits = 0;
         std::memcpy(&bits, &q, sizeof bits);
@@ -86,13 +86,13 @@ std::uint64_t exerciseSeed(const SimulationState& state, int recaptureHauls) {
 RepeatedExperiment repeatExercise(const SimulationState& state, int recaptureHauls) {
     LakeCodeClock seed(exerciseSeed(state, recaptureHauls));
     ClockRandomSource random(seed);
-    const Strategy student{state.dimpop, state.nmarcati, recaptureHauls};
+    const Strategy student{state.trueSize, state.marked, recaptureHauls};
     RepeatedExperiment experiment;
-    experiment.trueSize = state.dimpop;
-    experiment.studentEstimate = state.stima;
+    experiment.trueSize = state.trueSize;
+    experiment.studentEstimate = state.estimate;
     experiment.outcomes = {repeatStrategy(student, random),
-                           repeatStrategy({student.dimpop, 2 * student.nmarcati, student.hauls}, random),
-                           repeatStrategy({student.dimpop, student.nmarcati, 2 * student.hauls}, random)};
+                           repeatStrategy({student.trueSize, 2 * student.marked, student.hauls}, random),
+                           repeatStrategy({student.trueSize, student.marked, 2 * student.hauls}, random)};
     experiment.histogram = histogramOf(experiment);
     return experiment;
 }
@@ -141,7 +141,7 @@ std::string variantName(Variant variant) {
 }
 
 std::string strategyText(const Strategy& s) {
-    return decimalText(s.nmarcati) + " marcati, " + decimalText(s.hauls) + (s.hauls == 1 ? " cala" : " cale");
+    return decimalText(s.marked) + " marcati, " + decimalText(s.hauls) + (s.hauls == 1 ? " cala" : " cale");
 }
 
 std::string shareText(int count, int repetitions) {

@@ -15,8 +15,8 @@ namespace ricattura {
 
 // How a recapture phase is run: the lake, the fish marked in it and the hauls made after.
 struct Strategy {
-    double dimpop = 0;    // the lake's true size
-    double nmarcati = 0;  // M, the marked fish
+    double trueSize = 0;    // the lake's true size
+    double marked = 0;  // M, the marked fish
     int hauls = 0;        // recapture hauls
 };
 

@@ -26,26 +26,26 @@ void estimatePopulation(SimulationState& state, MainView& view) {
     // With no marked fish among the recaptured the estimator has no value: say so, keep
     // everything as it was, and let a further haul bring the step back.
     if (!applyEstimate(state)) {
-        view.setText(Field::Text1,
+        view.setText(Field::Instructions,
                      "Tra i pesci ricatturati non ci sono ancora individui marcati: la stima non si può calcolare." +
                          crLf +
                          "Effettua altre cale cliccando sul bottone 5, oppure clicca su Riparti per ricominciare.");
-        view.setEnabled(Button::Command6, false);
+        view.setEnabled(Button::EstimatePopulation, false);
         return;
     }
-    view.setText(Field::Text1, "Il numero totale di individui è stato stimato come:" + crLf + crLf + "n x M / m" +
+    view.setText(Field::Instructions, "Il numero totale di individui è stato stimato come:" + crLf + crLf + "n x M / m" +
                                    crLf + crLf +
                                    "dove n sono i ricatturati, M il totale dei marcati ed m i ricatturati marcati." +
                                    crLf + "Se vuoi conoscere il valore reale, clicca sul bottone 7.");
-    view.setText(Field::Text6, fieldText(state.stima));
-    view.setEnabled(Button::Command7, true);
-    view.setEnabled(Button::Command6, false);
+    view.setText(Field::Estimate, fieldText(state.estimate));
+    view.setEnabled(Button::Compare, true);
+    view.setEnabled(Button::EstimatePopulation, false);
 }
 
 bool applyEstimate(SimulationState& state) {
-    if (roundHalfUp(state.ngiamarcati) <= 0) return false;
-    state.ngiamarcati = roundHalfUp(state.ngiamarcati);
-    state.stima = roundHalfUp(state.nricatturati * state.nmarcati / state.ngiamarcati);
+    if (roundHalfUp(state.markedRecaptured) <= 0) return false;
+    state.markedRecaptured = roundHalfUp(state.markedRecaptured);
+    state.estimate = roundHalfUp(state.recaptured * state.marked / state.markedRecaptured);
     return true;
 }
 
@@ -62,11 +62,11 @@ Verdict verdictFor(double error) {
 
 void compareWithReal(const SimulationState& state, MainView& view) {
     constexpr double kHundredths = 100;
-    view.setText(Field::Text7, fieldText(state.dimpop));
-    view.setText(Field::Text8, fieldText(state.stima - state.dimpop));
-    const double error = percentError(state.stima, state.dimpop);
-    view.setText(Field::Text9, messageText(roundHalfUp(error * kHundredths) / kHundredths) + "%");
-    view.setText(Field::Text1, kVerdictTexts[static_cast<std::size_t>(verdictFor(error))]);
+    view.setText(Field::TrueSize, fieldText(state.trueSize));
+    view.setText(Field::Error, fieldText(state.estimate - state.trueSize));
+    const double error = percentError(state.estimate, state.trueSize);
+    view.setText(Field::PercentError, messageText(roundHalfUp(error * kHundredths) / kHundredths) + "%");
+    view.setText(Field::Instructions, kVerdictTexts[static_cast<std::size_t>(verdictFor(error))]);
 }
 
 }  // namespace ricattura

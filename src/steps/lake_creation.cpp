@@ -31,19 +31,19 @@ void createLake(SimulationState& state, MainView& view, RandomSource& random) {
     const double productivity = drawWhole(random, kKilogramsPerHectare);
     const double size = drawWhole(random, kGramsPerFish);
 
-    view.setText(Field::Text1, "Il lago ha una superficie di " + messageText(surface) +
+    view.setText(Field::Instructions, "Il lago ha una superficie di " + messageText(surface) +
                                    " ettari, con una produzione media di " + messageText(productivity) +
                                    " kg per ettaro della specie in esame, che ha una taglia media di " +
                                    messageText(size) + " grammi." + std::string(kCrLf) +
                                    "Clicca sul bottone 2 per effettuare una cala e catturare degli individui.");
 
-    state.dimpop = surface * productivity / size * kGramsPerKilogram;
+    state.trueSize = surface * productivity / size * kGramsPerKilogram;
     const double deviation = (random.draw() - 0.5) / kDeviationDivisor;
-    state.dimpop = std::floor(state.dimpop + state.dimpop * deviation);
+    state.trueSize = std::floor(state.trueSize + state.trueSize * deviation);
 
-    view.setEnabled(Button::Command2, true);
-    view.setEnabled(Button::Command9, true);
-    view.setEnabled(Button::Command1, false);
+    view.setEnabled(Button::CaptureHaul, true);
+    view.setEnabled(Button::Restart, true);
+    view.setEnabled(Button::CreateLake, false);
 }
 
 }  // namespace ricattura

@@ -6,7 +6,7 @@
 
 namespace ricattura {
 
-// Step 1: invents a lake, hides its population in dimpop and describes the lake.
+// Step 1: invents a lake, hides its population in trueSize and describes the lake.
 void createLake(SimulationState& state, MainView& view, RandomSource& random);
 
 }  // namespace ricattura

@@ -15,19 +15,19 @@ constexpr double kExhaustionMargin = 110;
 }  // namespace
 
 void drawRecaptureHaul(SimulationState& state, RandomSource& random) {
-    state.cale = state.cale + 1;
+    state.hauls = state.hauls + 1;
     const double haulCatch = drawHaulCatch(random);
-    state.nricatturati = state.nricatturati + haulCatch;
+    state.recaptured = state.recaptured + haulCatch;
     // The haul's marked share is the current fraction perturbed uniformly between 0 and twice it.
-    const double markedShare = state.k + ((random.draw() - 0.5) * 2) * state.k;
-    state.ngiamarcati = state.ngiamarcati + haulCatch * markedShare;
-    state.k = (state.nmarcati - state.ngiamarcati) / (state.dimpop - state.nricatturati);
+    const double markedShare = state.markedShare + ((random.draw() - 0.5) * 2) * state.markedShare;
+    state.markedRecaptured = state.markedRecaptured + haulCatch * markedShare;
+    state.markedShare = (state.marked - state.markedRecaptured) / (state.trueSize - state.recaptured);
 }
 
-bool lakeNearlyEmpty(const SimulationState& state) { return state.nricatturati > state.dimpop - kExhaustionMargin; }
+bool lakeNearlyEmpty(const SimulationState& state) { return state.recaptured > state.trueSize - kExhaustionMargin; }
 
 void recaptureHaul(SimulationState& state, MainView& view, RandomSource& random) {
-    view.setText(Field::Text1,
+    view.setText(Field::Instructions,
                  "Anche in questo caso puoi effettuare più cale cliccando ancora sul bottone 5." +
                      std::string(kCrLf) +
                      "puoi ottenere una stima del numero totale presente nel lago sapendo che il rapporto fra "
@@ -35,11 +35,11 @@ void recaptureHaul(SimulationState& state, MainView& view, RandomSource& random)
                      "ricatturati." +
                      std::string(kCrLf) + "Per effettuare questo calcolo clicca sul bottone 6.");
     drawRecaptureHaul(state, random);
-    view.setText(Field::Text4, fieldText(state.nricatturati));
-    view.setText(Field::Text5, fieldText(std::floor(state.ngiamarcati + 0.5)));
-    view.setText(Field::Text10, fieldText(state.cale));
-    if (lakeNearlyEmpty(state)) view.setEnabled(Button::Command5, false);
-    if (state.ngiamarcati > 0) view.setEnabled(Button::Command6, true);
+    view.setText(Field::Recaptured, fieldText(state.recaptured));
+    view.setText(Field::MarkedRecaptured, fieldText(std::floor(state.markedRecaptured + 0.5)));
+    view.setText(Field::Hauls, fieldText(state.hauls));
+    if (lakeNearlyEmpty(state)) view.setEnabled(Button::RecaptureHaul, false);
+    if (state.markedRecaptured > 0) view.setEnabled(Button::EstimatePopulation, true);
 }
 
 }  // namespace ricattura

@@ -91,7 +91,7 @@ EM_JS(void, jsAnnounce, (const char* words), {
 });
 
 EM_JS(char*, jsMarkText, (), {
-    const text = document.getElementById('Text3').value;
+    const text = document.getElementById('ToMark').value;
     const size = lengthBytesUTF8(text) + 1;
     const copy = _malloc(size);
     stringToUTF8(text, copy, size);
@@ -122,7 +122,7 @@ EM_JS(void, jsShowPage, (int page, const char* title, const char* note, int isWa
 EM_JS(void, jsShowEnded, (int ended), {
     const form = document.getElementById('Form1');
     if (ended) form.querySelectorAll('button').forEach((b) => { b.disabled = true; });
-    document.getElementById('Text3').readOnly = !!ended;
+    document.getElementById('ToMark').readOnly = !!ended;
     document.getElementById('ended').hidden = !ended;
     if (ended) {
         document.getElementById('spoken').textContent = document.getElementById('ended-text').textContent;
@@ -130,7 +130,7 @@ EM_JS(void, jsShowEnded, (int ended), {
     } else {
         document.getElementById('spoken').textContent = '';
         // While the page is still being read, the box's autofocus takes the focus without forcing a layout.
-        if (document.readyState !== 'loading') document.getElementById('Text1').focus();
+        if (document.readyState !== 'loading') document.getElementById('Instructions').focus();
     }
 });
 
@@ -222,10 +222,10 @@ public:
     // Once the estimate has been compared with the truth, the repeated experiment follows every later estimate.
     void click(Button b) {
         if (ended_) return;
-        const bool compares = b == Button::Command7 && controller_->isEnabled(b);
+        const bool compares = b == Button::Compare && controller_->isEnabled(b);
         controller_->click(b);
         if (compares) compared_ = true;
-        if (b == Button::Command9) {
+        if (b == Button::Restart) {
             compared_ = false;
             hideRepetitions();
         }

@@ -1,4 +1,4 @@
-#include "window/form1.h"
+#include "window/exercise_window.h"
 
 #include "window/form_font.h"
 #include "core/layout.h"
@@ -67,7 +67,7 @@ QAccessibleInterface* notificationRole(const QString&, QObject* object) {
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kWindowTitle));
     setFixedSize(toRect(kClientArea).size());
@@ -79,8 +79,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     instructions_->setFocus();
 }
 
-void Form1::buildControls() {
-    // Labels first, so that Text1 is drawn over the strip where "Istruzioni" reaches into it.
+void ExerciseWindow::buildControls() {
+    // Labels first, so that Instructions is drawn over the strip where "Istruzioni" reaches into it.
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         auto* label = new QLabel(QString::fromUtf8(kLabels[i].caption), this);
         label->setObjectName(QString::fromLatin1(kLabels[i].name));
@@ -133,7 +133,7 @@ void Form1::buildControls() {
     }
 }
 
-void Form1::applyTabOrder() {
+void ExerciseWindow::applyTabOrder() {
     QWidget* previous = nullptr;
     for (const ControlRef& c : controlsInTabOrder()) {
         if (c.kind == ControlRef::Kind::Label) continue;  // labels never take the focus
@@ -143,7 +143,7 @@ void Form1::applyTabOrder() {
     }
 }
 
-void Form1::changeEvent(QEvent* event) {
+void ExerciseWindow::changeEvent(QEvent* event) {
     // The style draws its focus ring only once the keyboard has moved the focus, a mark Qt drops on the way to an
     // active window: here the focused control always shows it, after a click too, or after a step that switched
     // itself off handed the focus on.
@@ -151,30 +151,30 @@ void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void Form1::paintEvent(QPaintEvent*) {
+void ExerciseWindow::paintEvent(QPaintEvent*) {
     // Only the form itself takes the form's colour: a palette would reach the buttons' and boxes'
     // frames too, and the platform's own colours belong there.
     QPainter(this).fillRect(rect(), toColor(kFormBackground));
 }
 
-void Form1::setClickHandler(ClickHandler handler) { onClick_ = std::move(handler); }
+void ExerciseWindow::setClickHandler(ClickHandler handler) { onClick_ = std::move(handler); }
 
-QWidget* Form1::box(Field which) const {
-    if (which == Field::Text1) return instructions_;
+QWidget* ExerciseWindow::box(Field which) const {
+    if (which == Field::Instructions) return instructions_;
     return counts_[indexOf(which) - 1];
 }
 
-void Form1::setText(Field field, const std::string& text) {
-    if (field == Field::Text1)
+void ExerciseWindow::setText(Field field, const std::string& text) {
+    if (field == Field::Instructions)
         instructions_->setPlainText(toWidgetText(text));
     else
         counts_[indexOf(field) - 1]->setText(toWidgetText(text));
 }
 
-std::string Form1::markInputText() const { return counts_[indexOf(Field::Text3) - 1]->text().toStdString(); }
+std::string ExerciseWindow::markInputText() const { return counts_[indexOf(Field::ToMark) - 1]->text().toStdString(); }
 
-void Form1::setEnabled(Button button, bool enabled) { buttons_[indexOf(button)]->setEnabled(enabled); }
+void ExerciseWindow::setEnabled(Button button, bool enabled) { buttons_[indexOf(button)]->setEnabled(enabled); }
 
-void Form1::announce(const std::string& words) { announcer_->say(QString::fromStdString(words)); }
+void ExerciseWindow::announce(const std::string& words) { announcer_->say(QString::fromStdString(words)); }
 
 }  // namespace ricattura

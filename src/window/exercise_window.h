@@ -17,11 +17,11 @@ namespace ricattura {
 class Announcer;
 
 // The program's one window: shows what the exercise writes and forwards every click.
-class Form1 final : public QWidget, public MainView {
+class ExerciseWindow final : public QWidget, public MainView {
 public:
     using ClickHandler = std::function<void(Button)>;
 
-    explicit Form1(QWidget* parent = nullptr);
+    explicit ExerciseWindow(QWidget* parent = nullptr);
 
     void setClickHandler(ClickHandler handler);
 
@@ -43,8 +43,8 @@ private:
 
     ClickHandler onClick_;
     std::array<QPushButton*, kButtonCount> buttons_{};
-    QPlainTextEdit* instructions_ = nullptr;                 // Text1
-    std::array<QLineEdit*, kFieldCount - 1> counts_{};       // Text2 to Text10
+    QPlainTextEdit* instructions_ = nullptr;                 // Instructions
+    std::array<QLineEdit*, kFieldCount - 1> counts_{};       // Caught to Hauls
     std::array<QLabel*, kFieldCount> labels_{};
     Announcer* announcer_ = nullptr;                          // speaks each step to a screen reader
 };
