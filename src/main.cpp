@@ -1,5 +1,5 @@
 #include "control/exercise_controller.h"
-#include "core/clock_random_source.h"
+#include "core/seeded_random_source.h"
 #include "core/launch_options.h"
 #include "window/exercise_window.h"
 
@@ -48,7 +48,9 @@ int main(int argc, char* argv[]) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const LaunchOptions options = ricattura::parseCommandLine(args);
     switch (options.action) {
-        case LaunchOptions::Action::Refuse: std::fprintf(stderr, "%s\n", options.refusal.c_str()); return kExitBadArguments;
+        case LaunchOptions::Action::Refuse:
+            std::fprintf(stderr, "%s\n", options.refusal.c_str());
+            return kExitBadArguments;
         case LaunchOptions::Action::Help: std::fputs(ricattura::helpText(), stdout); return 0;
         case LaunchOptions::Action::Version: std::puts("ricattura " RICATTURA_VERSION); return 0;
         case LaunchOptions::Action::Run: break;
@@ -72,10 +74,9 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(previous);
     for (const QString& message : heldMessages()) std::fprintf(stderr, "%s\n", qPrintable(message));
 
-    const auto seedClock = ricattura::makeSeedClock(options.lakeCode);
-    ricattura::ClockRandomSource random(*seedClock);
-    ricattura::ExerciseWindow form;
-    form.setWindowTitle(QString::fromStdString(ricattura::windowTitle(options.lakeCode)));
+    const auto seedClock = ricattura::makeSeedSource(options.lakeCode);
+    ricattura::SeededRandomSource random(*seedClock);
+    ricattura::ExerciseWindow form(ricattura::windowTitle(options.lakeCode));
     ricattura::ExerciseController controller(form, random, [] { QApplication::quit(); });
     form.setClickHandler([&controller](ricattura::Button b) { controller.click(b); });
     form.show();

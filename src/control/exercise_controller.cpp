@@ -4,20 +4,13 @@
 
 #include "steps/capture.h"
 #include "steps/estimate.h"
+#include "steps/guidance.h"
 #include "steps/lake_creation.h"
 #include "steps/recapture.h"
 
 #include <utility>
 
 namespace ricattura {
-
-namespace {
-
-constexpr const char* kIntroText =
-    "Per iniziare la simulazione clicca sul bottone in alto a sinistra. "
-    "Sarà creato un lago ideale e, dentro di esso, una popolazione di pesci. ";
-
-}  // namespace
 
 ExerciseController::ViewMirror::ViewMirror(MainView& view) : view_(view), flags_(enabledAtStart()) {}
 
@@ -51,10 +44,7 @@ void ExerciseController::click(Button button) {
 
 void ExerciseController::dispatch(Button button) {
     switch (button) {
-        case Button::CreateLake:
-            recaptureHauls_ = 0;
-            createLake(state_, view_, random_);
-            break;
+        case Button::CreateLake: createLake(state_, view_, random_); break;
         case Button::CaptureHaul: captureHaul(state_, view_, random_); break;
         case Button::MarkFish: markFish(state_, view_); break;
         case Button::ReleaseMarked: releaseMarked(view_); break;
@@ -63,7 +53,10 @@ void ExerciseController::dispatch(Button button) {
             recaptureHaul(state_, view_, random_);
             break;
         case Button::EstimatePopulation: estimatePopulation(state_, view_); break;
-        case Button::Compare: compareWithReal(state_, view_); break;
+        case Button::Compare:
+            compareWithReal(state_, view_);
+            compared_ = true;
+            break;
         case Button::Exit:
             if (exit_) exit_();
             break;
@@ -71,17 +64,23 @@ void ExerciseController::dispatch(Button button) {
     }
 }
 
-void ExerciseController::showIntro() { view_.setText(Field::Instructions, kIntroText); }
+void ExerciseController::showIntro() { view_.setText(Field::Instructions, std::string(guidance::kIntro)); }
 
-void ExerciseController::restart() {
+void ExerciseController::startAnew() { reset(WindowPart::All); }
+
+// «Riparti» never touches «Esci», which stays as it is.
+void ExerciseController::restart() { reset(WindowPart::AllButExit); }
+
+// Every button back as the window was created, every box but the instructions emptied, nothing counted any more.
+void ExerciseController::reset(WindowPart part) {
     state_ = SimulationState{};
-    view_.setEnabled(Button::CreateLake, true);
-    for (Button off : {Button::CaptureHaul, Button::MarkFish, Button::ReleaseMarked, Button::RecaptureHaul, Button::EstimatePopulation,
-                       Button::Compare, Button::Restart})
-        view_.setEnabled(off, false);
-    for (Field emptied : {Field::Caught, Field::ToMark, Field::Recaptured, Field::MarkedRecaptured, Field::Estimate, Field::TrueSize,
-                          Field::Error, Field::PercentError, Field::Hauls})
-        view_.setText(emptied, "");
+    recaptureHauls_ = 0;
+    compared_ = false;
+    const auto atStart = enabledAtStart();
+    for (std::size_t b = 0; b < kButtonCount; ++b)
+        if (part == WindowPart::All || Button(b) != Button::Exit) view_.setEnabled(Button(b), atStart[b]);
+    for (std::size_t f = 0; f < kFieldCount; ++f)
+        if (Field(f) != Field::Instructions) view_.setText(Field(f), "");
     showIntro();
 }
 

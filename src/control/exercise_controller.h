@@ -21,11 +21,16 @@ public:
     void start();
     // A click on a disabled button is ignored, as the window would ignore it.
     void click(Button button);
+    // A new exercise in a window that may have been used, or ended: every box and button as at start, then the
+    // opening instructions.
+    void startAnew();
 
     const SimulationState& state() const { return state_; }
     bool isEnabled(Button button) const { return view_.isEnabled(button); }
     // Recapture hauls of the current lake: the record counts them together with the capture hauls.
     int recaptureHauls() const { return recaptureHauls_; }
+    // Whether the estimate has been compared with the true size since the exercise began.
+    bool compared() const { return compared_; }
 
 private:
     // Passes every call through to the window while remembering what it shows and which buttons respond.
@@ -45,15 +50,19 @@ private:
         FieldTexts texts_{};
     };
 
+    enum class WindowPart { All, AllButExit };
+
     void dispatch(Button button);
     void showIntro();
     void restart();
+    void reset(WindowPart part);
 
     ViewMirror view_;
     RandomSource& random_;
     ExitRequest exit_;
     SimulationState state_;
     int recaptureHauls_ = 0;
+    bool compared_ = false;
 };
 
 }  // namespace ricattura

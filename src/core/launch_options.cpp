@@ -1,6 +1,7 @@
 #include "core/launch_options.h"
 
 #include "core/layout.h"
+#include "core/number_text.h"
 
 namespace ricattura {
 
@@ -27,7 +28,9 @@ constexpr const char* kHelp =
 
 std::string quoted(std::string_view text) { return "«" + std::string(text) + "»"; }
 
-LaunchOptions refuse(const std::string& why) { return {LaunchOptions::Action::Refuse, std::nullopt, kSmallestScale, "ricattura: " + why}; }
+LaunchOptions refuse(const std::string& why) {
+    return {LaunchOptions::Action::Refuse, std::nullopt, kSmallestScale, "ricattura: " + why};
+}
 
 std::string missing(std::string_view option, std::string_view what, std::string_view example) {
     return "dopo " + std::string(option) + " manca " + std::string(what) + ". Scrivi, per esempio, ricattura " +
@@ -38,17 +41,19 @@ std::string repeated(std::string_view option) {
     return "l’opzione " + std::string(option) + " compare più di una volta. Lasciane una sola.";
 }
 
-// The value of `option` at args[i]: in the same argument after "=", or the next one. Nothing when args[i] is not it.
-std::optional<std::optional<std::string_view>> valueOf(std::string_view option, const std::vector<std::string_view>& args,
-                                                       std::size_t& i) {
+// What args[i] says of `option`: whether it is that option, and its value, in the same argument after "=" or as
+// the next argument (then taken from the list).
+struct OptionValue {
+    bool found = false;
+    std::optional<std::string_view> value;
+};
+
+OptionValue valueOf(std::string_view option, const std::vector<std::string_view>& args, std::size_t& i) {
     const std::string_view arg = args[i];
-    if (arg == option) {
-        if (i + 1 == args.size()) return std::optional<std::string_view>{};
-        return std::optional<std::string_view>{args[++i]};
-    }
+    if (arg == option) return {true, i + 1 == args.size() ? std::nullopt : std::optional(args[++i])};
     if (arg.size() > option.size() && arg.starts_with(option) && arg[option.size()] == '=')
-        return std::optional<std::string_view>{arg.substr(option.size() + 1)};
-    return std::nullopt;
+        return {true, arg.substr(option.size() + 1)};
+    return {};
 }
 
 }  // namespace
@@ -57,7 +62,7 @@ std::optional<LakeCode> parseLakeCode(std::string_view text) {
     if (text.empty() || text.size() > kMostCodeDigits || text.front() == '0') return std::nullopt;
     LakeCode code = 0;
     for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
+        if (!isDigit(c)) return std::nullopt;
         code = code * 10 + static_cast<LakeCode>(c - '0');
     }
     return code;
@@ -67,12 +72,13 @@ std::optional<double> parseScale(std::string_view text) {
     const std::size_t separator = text.find_first_of(",.");
     const std::string_view whole = text.substr(0, separator);
     const std::string_view decimals = separator == std::string_view::npos ? "" : text.substr(separator + 1);
-    if (whole.size() != 1 || (separator != std::string_view::npos && decimals.empty()) || decimals.size() > kMostScaleDecimals)
+    if (whole.size() != 1 || (separator != std::string_view::npos && decimals.empty()) ||
+        decimals.size() > kMostScaleDecimals)
         return std::nullopt;
     double scale = 0;
     double unit = 1;
     for (char c : std::string(whole) + std::string(decimals)) {
-        if (c < '0' || c > '9') return std::nullopt;
+        if (!isDigit(c)) return std::nullopt;
         scale += unit * (c - '0');
         unit /= 10;
     }
@@ -89,8 +95,9 @@ std::string windowTitle(std::optional<LakeCode> code) {
 const char* helpText() { return kHelp; }
 
 std::string notALakeCode(std::string_view written) {
-    return quoted(written) + " non è un codice del lago. Scrivi un numero intero da 1 a 999999, senza zeri iniziali: "
-                             "42, non 0042.";
+    return quoted(written) +
+           " non è un codice del lago. Scrivi un numero intero da 1 a 999999, senza zeri iniziali: "
+           "42, non 0042.";
 }
 
 LaunchOptions parseCommandLine(const std::vector<std::string_view>& args) {
@@ -105,27 +112,31 @@ LaunchOptions parseCommandLine(const std::vector<std::string_view>& args) {
             help = true;
         } else if (arg == "--version") {
             version = true;
-        } else if (const auto lake = valueOf(kLakeOption, args, i)) {
-            if (!*lake) return refuse(missing(kLakeOption, "il codice del lago", "42"));
+        } else if (const OptionValue lake = valueOf(kLakeOption, args, i); lake.found) {
+            if (!lake.value) return refuse(missing(kLakeOption, "il codice del lago", "42"));
             if (lakeGiven) return refuse(repeated(kLakeOption));
             lakeGiven = true;
-            options.lakeCode = parseLakeCode(**lake);
-            if (!options.lakeCode) return refuse(notALakeCode(**lake));
-        } else if (const auto scale = valueOf(kScaleOption, args, i)) {
-            if (!*scale) return refuse(missing(kScaleOption, "il fattore di ingrandimento", "2"));
+            options.lakeCode = parseLakeCode(*lake.value);
+            if (!options.lakeCode) return refuse(notALakeCode(*lake.value));
+        } else if (const OptionValue scale = valueOf(kScaleOption, args, i); scale.found) {
+            if (!scale.value) return refuse(missing(kScaleOption, "il fattore di ingrandimento", "2"));
             if (scaleGiven) return refuse(repeated(kScaleOption));
             scaleGiven = true;
-            const std::optional<double> factor = parseScale(**scale);
+            const std::optional<double> factor = parseScale(*scale.value);
             if (!factor)
-                return refuse(quoted(**scale) + " non è un fattore di ingrandimento. Scrivi un numero da 1 a 4, "
-                                                "anche con i decimali: 2 oppure 1,5.");
+                return refuse(quoted(*scale.value) +
+                              " non è un fattore di ingrandimento. Scrivi un numero da 1 a 4, "
+                              "anche con i decimali: 2 oppure 1,5.");
             options.scale = *factor;
         } else {
-            return refuse(quoted(arg) + " non è un’opzione di ricattura. Le opzioni sono elencate da ricattura --help.");
+            return refuse(quoted(arg) +
+                          " non è un’opzione di ricattura. Le opzioni sono elencate da ricattura --help.");
         }
     }
-    if (help) options.action = LaunchOptions::Action::Help;
-    else if (version) options.action = LaunchOptions::Action::Version;
+    if (help)
+        options.action = LaunchOptions::Action::Help;
+    else if (version)
+        options.action = LaunchOptions::Action::Version;
     return options;
 }
 

@@ -36,7 +36,8 @@ std::vector<ControlRef> controlsInTabOrder() {
 
 std::array<bool, kButtonCount> enabledAtStart() {
     std::array<bool, kButtonCount> flags{};
-    std::transform(kButtons.begin(), kButtons.end(), flags.begin(), [](const ButtonLayout& b) { return b.enabledAtStart; });
+    std::transform(kButtons.begin(), kButtons.end(), flags.begin(),
+                   [](const ButtonLayout& b) { return b.enabledAtStart; });
     return flags;
 }
 

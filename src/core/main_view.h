@@ -5,8 +5,30 @@
 
 namespace ricattura {
 
-enum class Field { Instructions, Caught, ToMark, Recaptured, MarkedRecaptured, Estimate, TrueSize, Error, PercentError, Hauls };
-enum class Button { CreateLake, CaptureHaul, MarkFish, ReleaseMarked, RecaptureHaul, EstimatePopulation, Compare, Exit, Restart };
+// The ten boxes and nine buttons, in the order of the window's control names (Text1 to Text10, Command1 to Command9).
+enum class Field {
+    Instructions,
+    Caught,
+    ToMark,
+    Recaptured,
+    MarkedRecaptured,
+    Estimate,
+    TrueSize,
+    Error,
+    PercentError,
+    Hauls
+};
+enum class Button {
+    CreateLake,
+    CaptureHaul,
+    MarkFish,
+    ReleaseMarked,
+    RecaptureHaul,
+    EstimatePopulation,
+    Compare,
+    Exit,
+    Restart
+};
 
 inline constexpr std::size_t kFieldCount = 10;
 inline constexpr std::size_t kButtonCount = 9;

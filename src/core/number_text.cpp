@@ -18,8 +18,6 @@ constexpr std::string_view kBlanks = " \t\r\n";
 // Italian pupils read a point between digits as a thousands separator.
 constexpr char kDecimalComma = ',';
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 }  // namespace
 
 std::string decimalText(double value) {

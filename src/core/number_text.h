@@ -12,10 +12,8 @@ inline constexpr std::string_view kCrLf = "\r\n";
 // fractions below 1, at most 15 significant digits, no trailing zeros, never an exponent and never "-0".
 std::string decimalText(double value);
 
-// The text of a number written alone into a field.
-inline std::string fieldText(double value) { return decimalText(value); }
-// The text of a number inside a sentence.
-inline std::string messageText(double value) { return decimalText(value); }
+// True for the ten ASCII digits, whatever the locale.
+constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The number at the start of a text, 0 when there is none; "," and "." both separate the
 // decimals, as students type either. Always finite: an overflowing

@@ -12,11 +12,11 @@ public:
     virtual double draw() = 0;
 };
 
-// A reading of a fast-moving clock, used only to seed the random source.
-class Clock {
+// Where each reseed takes its seed from: a fast-moving clock, or a fixed number.
+class SeedSource {
 public:
-    virtual ~Clock() = default;
-    virtual std::uint64_t ticks() = 0;
+    virtual ~SeedSource() = default;
+    virtual std::uint64_t seed() = 0;
 };
 
 }  // namespace ricattura

@@ -1,7 +1,8 @@
 #include "experiment/class_board.h"
 
-#include "core/clock_random_source.h"
+#include "core/seeded_random_source.h"
 #include "core/number_text.h"
+#include "experiment/axis.h"
 #include "experiment/repeated_experiment.h"
 #include "steps/lake_creation.h"
 
@@ -16,19 +17,8 @@ constexpr std::size_t kMostDigits = 9;  // far beyond any lake, and exact in a d
 constexpr std::size_t kGroupDigits = 3;
 constexpr double kDecimalBase = 10;
 constexpr double kMarginPastTop = 1.05;
-constexpr double kTargetTicks = 5;
 constexpr double kStackColumns = 75;  // dots closer than this share of the axis are stacked
 
-// A window that shows nothing: only the lake's size is wanted from step 1.
-class DiscardingView final : public MainView {
-public:
-    void setText(Field, const std::string&) override {}
-    std::string markInputText() const override { return {}; }
-    void setEnabled(Button, bool) override {}
-    void announce(const std::string&) override {}
-};
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isSeparator(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v' || c == ';';
 }
@@ -71,26 +61,20 @@ ClassEntries parseClassEntries(std::string_view typed) {
         while (end < typed.size() && !isSeparator(typed[end])) ++end;
         const std::string_view token = typed.substr(i, end - i);
         i = end;
-        if (entries.estimates.size() + entries.notUnderstood.size() == kMaxClassEntries) ++entries.ignored;
-        else if (const auto value = wholeNumber(token)) entries.estimates.push_back(*value);
-        else entries.notUnderstood.emplace_back(token);
+        if (entries.estimates.size() + entries.notUnderstood.size() == kMaxClassEntries)
+            ++entries.ignored;
+        else if (const auto value = wholeNumber(token))
+            entries.estimates.push_back(*value);
+        else
+            entries.notUnderstood.emplace_back(token);
     }
     return entries;
 }
 
-std::optional<double> median(std::vector<double> values) {
-    constexpr double kHalf = 0.5;
-    std::sort(values.begin(), values.end());
-    return quantile(values, kHalf);
-}
-
 double lakeTrueSize(LakeCode code) {
-    LakeCodeClock clock(code);
-    ClockRandomSource random(clock);
-    SimulationState lake;
-    DiscardingView view;
-    createLake(lake, view, random);
-    return lake.trueSize;
+    FixedSeed seed(code);
+    SeededRandomSource random(seed);
+    return drawLake(random).trueSize;
 }
 
 std::array<int, kVerdictCount> bandCounts(const std::vector<double>& estimates, double trueSize) {
@@ -103,8 +87,7 @@ DotPlot dotPlot(const std::vector<double>& estimates, std::optional<double> true
     double top = trueSize.value_or(0);
     for (double e : estimates) top = std::max(top, e);
     DotPlot plot;
-    const double step = niceStep(top * kMarginPastTop / kTargetTicks);
-    plot.end = std::max(step, std::ceil(top * kMarginPastTop / step) * step);
+    plot.end = axisEnd(top * kMarginPastTop);
     plot.ticks = axisTicks(plot.end);
     std::vector<int> stacked(static_cast<std::size_t>(kStackColumns), 0);
     for (double e : estimates) {

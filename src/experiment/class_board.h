@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/launch_options.h"
+#include "experiment/axis.h"
 #include "steps/estimate.h"
 
 #include <array>
@@ -25,9 +26,6 @@ struct ClassEntries {
 // digits is a thousands separator ("1.234" is 1234, "12.34" is not understood).
 ClassEntries parseClassEntries(std::string_view typed);
 
-// The middle value, or the mean of the two middle ones; none for no values.
-std::optional<double> median(std::vector<double> values);
-
 // The size of the lake a class code makes, grown by step 1 exactly as the program grows it.
 double lakeTrueSize(LakeCode code);
 
@@ -48,7 +46,7 @@ struct DotPlot {
 DotPlot dotPlot(const std::vector<double>& estimates, std::optional<double> trueSize);
 
 // The words shown with the class's results, every number in Italian notation.
-std::string classSummary(const ClassEntries& entries);     // how many were read, the median, what was left out
+std::string classSummary(const ClassEntries& entries);  // how many were read, the median, what was left out
 std::string revealText(double trueSize, const std::array<int, kVerdictCount>& bands);
 
 }  // namespace ricattura

@@ -1,6 +1,7 @@
 #include "experiment/repeated_experiment.h"
 
-#include "core/clock_random_source.h"
+#include "core/seeded_random_source.h"
+#include "experiment/axis.h"
 #include "core/number_text.h"
 #include "steps/recapture.h"
 
@@ -17,7 +18,6 @@ constexpr double kLowShare = 0.025;
 constexpr double kMedianShare = 0.5;
 constexpr double kHighShare = 0.975;
 constexpr double kTargetBins = 60;
-constexpr double kTargetTicks = 5;
 // The histogram always reaches twice the true size, so an estimate that is on target sits mid-way.
 constexpr double kTrueSizesShown = 2;
 
@@ -32,8 +32,10 @@ Histogram histogramOf(const RepeatedExperiment& experiment) {
     for (std::size_t v = 0; v < kVariantCount; ++v) {
         h.counts[v].assign(bins, 0);
         for (double e : experiment.outcomes[v].estimates) {
-            if (e >= 0 && e < h.binWidth * static_cast<double>(bins)) ++h.counts[v][at(std::floor(e / h.binWidth))];
-            else ++h.beyond[v];
+            if (e >= 0 && e < h.binWidth * static_cast<double>(bins))
+                ++h.counts[v][at(std::floor(e / h.binWidth))];
+            else
+                ++h.beyond[v];
         }
     }
     h.ticks = axisTicks(h.end());
@@ -47,7 +49,8 @@ StrategyOutcome repeatStrategy(const Strategy& strategy, RandomSource& random, i
     outcome.strategy = strategy;
     outcome.estimates.reserve(at(repetitions));
     for (int r = 0; r < repetitions; ++r) {
-        SimulationState lake{.marked = strategy.marked, .markedShare = strategy.marked / strategy.trueSize,
+        SimulationState lake{.marked = strategy.marked,
+                             .markedShare = strategy.marked / strategy.trueSize,
                              .trueSize = strategy.trueSize};
         for (int haul = 0; haul < strategy.hauls; ++haul) {
             drawRecaptureHaul(lake, random);
@@ -73,8 +76,9 @@ std::uint64_t exerciseSeed(const SimulationState& state, int recaptureHauls) {
     constexpr std::uint64_t kPrime = 1099511628211ULL;
     constexpr int kByte = 8;
     std::uint64_t hash = kOffset;
-    const double quantities[] = {state.hauls, state.caught, state.marked, state.recaptured, state.markedRecaptured,
-                                 state.markedShare, state.trueSize, state.estimate, static_cast<double>(recaptureHauls)};
+    const double quantities[] = {state.hauls,      state.caught,           state.marked,
+                                 state.recaptured, state.markedRecaptured, state.markedShare,
+                                 state.trueSize,   state.estimate,         static_cast<double>(recaptureHauls)};
     for (double q : quantities) {
         std::uint64_t bits = 0;
         std::memcpy(&bits, &q, sizeof bits);
@@ -84,8 +88,8 @@ std::uint64_t exerciseSeed(const SimulationState& state, int recaptureHauls) {
 }
 
 RepeatedExperiment repeatExercise(const SimulationState& state, int recaptureHauls) {
-    LakeCodeClock seed(exerciseSeed(state, recaptureHauls));
-    ClockRandomSource random(seed);
+    FixedSeed seed(exerciseSeed(state, recaptureHauls));
+    SeededRandomSource random(seed);
     const Strategy student{state.trueSize, state.marked, recaptureHauls};
     RepeatedExperiment experiment;
     experiment.trueSize = state.trueSize;
@@ -95,30 +99,6 @@ RepeatedExperiment repeatExercise(const SimulationState& state, int recaptureHau
                            repeatStrategy({student.trueSize, student.marked, 2 * student.hauls}, random)};
     experiment.histogram = histogramOf(experiment);
     return experiment;
-}
-
-std::optional<double> quantile(const std::vector<double>& sorted, double p) {
-    if (sorted.empty()) return std::nullopt;
-    const double position = p * static_cast<double>(sorted.size() - 1);
-    const auto below = at(std::floor(position));
-    const std::size_t above = std::min(below + 1, sorted.size() - 1);
-    return sorted[below] + (position - std::floor(position)) * (sorted[above] - sorted[below]);
-}
-
-double niceStep(double span) {
-    constexpr double kTen = 10;
-    if (!(span > 0)) return 1;
-    double step = std::pow(kTen, std::floor(std::log10(span)));
-    for (double factor : {1.0, 2.0, 5.0})
-        if (factor * step >= span) return factor * step;
-    return kTen * step;  // a span is always short of ten times its own power of ten
-}
-
-std::vector<double> axisTicks(double end) {
-    const double step = niceStep(end / kTargetTicks);
-    std::vector<double> ticks;
-    for (double t = 0; t <= end; t += step) ticks.push_back(t);
-    return ticks;
 }
 
 std::string verdictName(Verdict verdict) {

@@ -15,8 +15,8 @@ namespace ricattura {
 
 // How a recapture phase is run: the lake, the fish marked in it and the hauls made after.
 struct Strategy {
-    double trueSize = 0;    // the lake's true size
-    double marked = 0;  // M, the marked fish
+    double trueSize = 0;  // the lake's true size
+    double marked = 0;    // M, the marked fish
     int hauls = 0;        // recapture hauls
 };
 
@@ -25,8 +25,8 @@ inline constexpr int kRepetitions = 1000;
 // Many repetitions of one strategy: their estimates and how step 7 would judge each.
 struct StrategyOutcome {
     Strategy strategy;
-    std::vector<double> estimates;  // of the repetitions that gave one, in increasing order
-    int withoutEstimate = 0;        // repetitions with no marked fish recaptured
+    std::vector<double> estimates;              // of the repetitions that gave one, in increasing order
+    int withoutEstimate = 0;                    // repetitions with no marked fish recaptured
     std::array<int, kVerdictCount> verdicts{};  // indexed by Verdict
     std::optional<double> median, low, high;    // the 50 %, 2.5 % and 97.5 % quantiles of the estimates
 };
@@ -61,22 +61,15 @@ std::uint64_t exerciseSeed(const SimulationState& state, int recaptureHauls);
 // Draws from a stream of its own, seeded from the exercise: the exercise's stream is never touched.
 RepeatedExperiment repeatExercise(const SimulationState& state, int recaptureHauls);
 
-// The value below which a share p of the sorted values lie, between neighbours; none when empty.
-std::optional<double> quantile(const std::vector<double>& sorted, double p);
-// The smallest of 1, 2 or 5 times a power of ten that is at least `span`.
-double niceStep(double span);
-// Axis labels every niceStep(end / 5), from 0 up to end.
-std::vector<double> axisTicks(double end);
-
 // The words shown with the results, every number in Italian notation.
-std::string verdictName(Verdict verdict);  // "molto accurata"
-std::string verdictBand(Verdict verdict);  // its band of percentage error: "sotto il 5 %"
-std::string variantName(Variant variant);  // "Il doppio dei pesci marcati"
-std::string strategyText(const Strategy& strategy);  // "300 marcati, 6 cale"
+std::string verdictName(Verdict verdict);                          // "molto accurata"
+std::string verdictBand(Verdict verdict);                          // its band of percentage error: "sotto il 5 %"
+std::string variantName(Variant variant);                          // "Il doppio dei pesci marcati"
+std::string strategyText(const Strategy& strategy);                // "300 marcati, 6 cale"
 std::string shareText(int count, int repetitions = kRepetitions);  // "12,3 %"
 // The median and the middle 95 %, in whole fish; "nessuna stima" when no repetition gave one.
 std::string medianText(const StrategyOutcome& outcome);
-std::string middleText(const StrategyOutcome& outcome);  // "fra 24145 e 80332"
+std::string middleText(const StrategyOutcome& outcome);         // "fra 24145 e 80332"
 std::string summaryText(const RepeatedExperiment& experiment);  // one paragraph for the picture
 
 }  // namespace ricattura

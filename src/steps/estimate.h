@@ -8,12 +8,13 @@
 
 namespace ricattura {
 
-// Step 6: the Lincoln-Petersen estimate n x M / m, when at least one marked fish was recaptured.
-void estimatePopulation(SimulationState& state, MainView& view);
+// Step 6: the Lincoln-Petersen estimate n x M / m, when at least one marked fish was recaptured; true when it
+// made one.
+bool estimatePopulation(SimulationState& state, MainView& view);
 // Step 7: reveals the true size, the error and a verdict on the estimate.
 void compareWithReal(const SimulationState& state, MainView& view);
 
-// Step 6's rule alone: m rounded, then stima, both into the record; false, the record untouched,
+// Step 6's rule alone: m rounded, then the estimate, both into the record; false, the record untouched,
 // when m rounds to no fish at all.
 bool applyEstimate(SimulationState& state);
 

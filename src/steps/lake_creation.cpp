@@ -1,6 +1,6 @@
 #include "steps/lake_creation.h"
 
-#include "core/number_text.h"
+#include "steps/guidance.h"
 
 #include <cmath>
 
@@ -25,22 +25,27 @@ double drawWhole(RandomSource& random, DrawnRange range) {
 
 }  // namespace
 
-void createLake(SimulationState& state, MainView& view, RandomSource& random) {
+Lake drawLake(RandomSource& random) {
     random.reseed();
-    const double surface = drawWhole(random, kSurfaceHectares);
-    const double productivity = drawWhole(random, kKilogramsPerHectare);
-    const double size = drawWhole(random, kGramsPerFish);
-
-    view.setText(Field::Instructions, "Il lago ha una superficie di " + messageText(surface) +
-                                   " ettari, con una produzione media di " + messageText(productivity) +
-                                   " kg per ettaro della specie in esame, che ha una taglia media di " +
-                                   messageText(size) + " grammi." + std::string(kCrLf) +
-                                   "Clicca sul bottone 2 per effettuare una cala e catturare degli individui.");
-
-    state.trueSize = surface * productivity / size * kGramsPerKilogram;
+    Lake lake;
+    lake.surface = drawWhole(random, kSurfaceHectares);
+    lake.productivity = drawWhole(random, kKilogramsPerHectare);
+    lake.size = drawWhole(random, kGramsPerFish);
+    // The biomass in kilograms over one fish's grams, then up to 10 % either way.
+    const double base = lake.surface * lake.productivity / lake.size * kGramsPerKilogram;
     const double deviation = (random.draw() - 0.5) / kDeviationDivisor;
-    state.trueSize = std::floor(state.trueSize + state.trueSize * deviation);
+    lake.trueSize = std::floor(base + base * deviation);
+    return lake;
+}
 
+void createLake(SimulationState& state, MainView& view, RandomSource& random) {
+    const Lake lake = drawLake(random);
+    using namespace guidance;
+    const std::string description = std::string(kLakeParts[0]) + decimalText(lake.surface) +
+                                    std::string(kLakeParts[1]) + decimalText(lake.productivity) +
+                                    std::string(kLakeParts[2]) + decimalText(lake.size) + std::string(kLakeParts[3]);
+    view.setText(Field::Instructions, lines({description, kLakeNext}));
+    state.trueSize = lake.trueSize;
     view.setEnabled(Button::CaptureHaul, true);
     view.setEnabled(Button::Restart, true);
     view.setEnabled(Button::CreateLake, false);

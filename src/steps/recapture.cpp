@@ -1,6 +1,6 @@
 #include "steps/recapture.h"
 
-#include "core/number_text.h"
+#include "steps/guidance.h"
 #include "steps/haul.h"
 
 #include <cmath>
@@ -27,17 +27,12 @@ void drawRecaptureHaul(SimulationState& state, RandomSource& random) {
 bool lakeNearlyEmpty(const SimulationState& state) { return state.recaptured > state.trueSize - kExhaustionMargin; }
 
 void recaptureHaul(SimulationState& state, MainView& view, RandomSource& random) {
-    view.setText(Field::Instructions,
-                 "Anche in questo caso puoi effettuare più cale cliccando ancora sul bottone 5." +
-                     std::string(kCrLf) +
-                     "puoi ottenere una stima del numero totale presente nel lago sapendo che il rapporto fra "
-                     "marcati e totale è teoricamente uguale a quello fra i ricatturati marcati ed il totale dei "
-                     "ricatturati." +
-                     std::string(kCrLf) + "Per effettuare questo calcolo clicca sul bottone 6.");
+    view.setText(Field::Instructions, guidance::lines({guidance::kRecaptureMore, guidance::kRecaptureHow,
+                                                       guidance::kRecaptureThenEstimate}));
     drawRecaptureHaul(state, random);
-    view.setText(Field::Recaptured, fieldText(state.recaptured));
-    view.setText(Field::MarkedRecaptured, fieldText(std::floor(state.markedRecaptured + 0.5)));
-    view.setText(Field::Hauls, fieldText(state.hauls));
+    view.setText(Field::Recaptured, decimalText(state.recaptured));
+    view.setText(Field::MarkedRecaptured, decimalText(std::floor(state.markedRecaptured + 0.5)));
+    view.setText(Field::Hauls, decimalText(state.hauls));
     if (lakeNearlyEmpty(state)) view.setEnabled(Button::RecaptureHaul, false);
     if (state.markedRecaptured > 0) view.setEnabled(Button::EstimatePopulation, true);
 }

@@ -67,9 +67,9 @@ QAccessibleInterface* notificationRole(const QString&, QObject* object) {
 
 }  // namespace
 
-ExerciseWindow::ExerciseWindow(QWidget* parent) : QWidget(parent) {
+ExerciseWindow::ExerciseWindow(const std::string& title, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(kWindowTitle));
+    setWindowTitle(QString::fromStdString(title));
     setFixedSize(toRect(kClientArea).size());
     setFont(formFont());
     buildControls();
@@ -103,15 +103,16 @@ void ExerciseWindow::buildControls() {
     instructions_->setTabChangesFocus(true);
     // A caret the keyboard can move, so screen-reader users can read the guidance line by line.
     instructions_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    boxes_[indexOf(Field::Instructions)] = instructions_;
     for (std::size_t i = 1; i < kFieldCount; ++i) {
         auto* count = new QLineEdit(this);
         count->setReadOnly(!kBoxes[i].editable);
         count->setMaxLength(std::numeric_limits<int>::max());  // the student may paste any text
-        counts_[i - 1] = count;
+        boxes_[i] = count;
     }
 
     for (std::size_t i = 0; i < kFieldCount; ++i) {
-        QWidget* field = box(static_cast<Field>(i));
+        QWidget* field = boxes_[i];
         field->setObjectName(QString::fromLatin1(kBoxes[i].name));
         field->setGeometry(toRect(kBoxes[i].rect));
         field->setAccessibleName(labels_[i]->text());
@@ -137,7 +138,7 @@ void ExerciseWindow::applyTabOrder() {
     QWidget* previous = nullptr;
     for (const ControlRef& c : controlsInTabOrder()) {
         if (c.kind == ControlRef::Kind::Label) continue;  // labels never take the focus
-        QWidget* next = c.kind == ControlRef::Kind::Button ? buttons_[c.index] : box(static_cast<Field>(c.index));
+        QWidget* next = c.kind == ControlRef::Kind::Button ? buttons_[c.index] : boxes_[c.index];
         if (previous) setTabOrder(previous, next);
         previous = next;
     }
@@ -159,19 +160,16 @@ void ExerciseWindow::paintEvent(QPaintEvent*) {
 
 void ExerciseWindow::setClickHandler(ClickHandler handler) { onClick_ = std::move(handler); }
 
-QWidget* ExerciseWindow::box(Field which) const {
-    if (which == Field::Instructions) return instructions_;
-    return counts_[indexOf(which) - 1];
-}
+QLineEdit* ExerciseWindow::line(Field which) const { return static_cast<QLineEdit*>(boxes_[indexOf(which)]); }
 
 void ExerciseWindow::setText(Field field, const std::string& text) {
     if (field == Field::Instructions)
         instructions_->setPlainText(toWidgetText(text));
     else
-        counts_[indexOf(field) - 1]->setText(toWidgetText(text));
+        line(field)->setText(toWidgetText(text));
 }
 
-std::string ExerciseWindow::markInputText() const { return counts_[indexOf(Field::ToMark) - 1]->text().toStdString(); }
+std::string ExerciseWindow::markInputText() const { return line(Field::ToMark)->text().toStdString(); }
 
 void ExerciseWindow::setEnabled(Button button, bool enabled) { buttons_[indexOf(button)]->setEnabled(enabled); }
 

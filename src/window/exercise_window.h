@@ -21,7 +21,7 @@ class ExerciseWindow final : public QWidget, public MainView {
 public:
     using ClickHandler = std::function<void(Button)>;
 
-    explicit ExerciseWindow(QWidget* parent = nullptr);
+    explicit ExerciseWindow(const std::string& title, QWidget* parent = nullptr);
 
     void setClickHandler(ClickHandler handler);
 
@@ -31,7 +31,7 @@ public:
     void announce(const std::string& words) override;
 
     QPushButton* button(Button which) const { return buttons_[indexOf(which)]; }
-    QWidget* box(Field which) const;
+    QWidget* box(Field which) const { return boxes_[indexOf(which)]; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -41,12 +41,14 @@ private:
     void buildControls();
     void applyTabOrder();
 
+    QLineEdit* line(Field which) const;  // every box but the instructions
+
     ClickHandler onClick_;
     std::array<QPushButton*, kButtonCount> buttons_{};
-    QPlainTextEdit* instructions_ = nullptr;                 // Instructions
-    std::array<QLineEdit*, kFieldCount - 1> counts_{};       // Caught to Hauls
+    QPlainTextEdit* instructions_ = nullptr;
+    std::array<QWidget*, kFieldCount> boxes_{};  // the instructions, then the one-line boxes
     std::array<QLabel*, kFieldCount> labels_{};
-    Announcer* announcer_ = nullptr;                          // speaks each step to a screen reader
+    Announcer* announcer_ = nullptr;  // speaks each step to a screen reader
 };
 
 }  // namespace ricattura
