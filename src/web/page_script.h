@@ -1,0 +1,50 @@
+#pragma once
+
+// The functions the page's script libraries give the C++ side (window.js, pictures.js, board.js). Every text is
+// UTF-8; a returned text is the caller's to free. Places on an axis run from 0 to 1; sizes in pixels are the
+// script's own, but for the window's controls, which come from the layout table.
+#include "core/layout.h"
+
+namespace ricattura {
+// The kinds of table cell, as the script numbers them.
+enum class TableCell : int { Data, ColumnHeading, RowHeading };
+}  // namespace ricattura
+
+extern "C" {
+
+// The window.
+void jsBuildWindow(const char* title, int width, int height, const char* background, const char* labelColour,
+                   const char* fontFamilies, double fontPoints, int fontWeight);
+void jsAddButton(const char* name, const char* caption, const ricattura::PixelRect* rect, int index, int enabled);
+void jsAddBox(const char* name, const ricattura::PixelRect* rect, int multiLine, int editable, const char* description);
+void jsAddLabel(const char* name, const char* caption, const ricattura::PixelRect* rect, const char* box,
+                int rightAligned);
+void jsStartFocus(const char* name);
+void jsSetText(const char* name, const char* text);
+void jsSetEnabled(const char* name, int enabled);
+char* jsTypedText(const char* name);
+void jsAnnounce(const char* words);
+char* jsAddressParameter(const char* name);  // null when the address has none
+void jsShowPage(const char* title, const char* note, int isWarning, const char* again);
+void jsShowEnded(int ended);
+
+// The sections below the window and their pictures.
+void jsShowSection(const char* id);
+void jsHideSection(const char* id);
+void jsHistogram(const char* id, const char* parent, const char* summary, const char* describedBy, int rows);
+void jsDotPlot(const char* id, const char* parent, const char* summary, int levels);
+void jsTick(const char* id, double at, const char* label);
+void jsMarker(const char* id, const char* kind, double at, const char* label);
+void jsBars(const char* id, int row, const char* label, const int* counts, int bins, int highest, const char* beyond);
+void jsDot(const char* id, double at, int level);
+void jsTable(const char* id, const char* parent, const char* caption);
+void jsTableRow(const char* id, int head);
+void jsTableCell(const char* id, ricattura::TableCell kind, const char* text, const char* band);  // band: a second line
+
+// The class board.
+void jsClassBoard(const char* label);
+char* jsClassTyped();
+void jsClassWords(const char* badHeading, const char* revealed);
+void jsBadEntry(const char* typed);
+
+}  // extern "C"

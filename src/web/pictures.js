@@ -1,0 +1,177 @@
+// The sections below the window and their pictures: the C++ side hands over places on an axis (0 to 1), counts and
+// words; every size in pixels is decided here, in `Pictures.geometry`.
+mergeInto(LibraryManager.library, {
+  $Pictures: {
+    geometry: {
+      width: 660,          // the picture's own width; it shrinks with the page
+      axisLeft: 12,        // where 0 stands
+      axisLength: 620,     // from 0 to the axis's end
+      rowHeight: 96,       // one histogram row: its label, then its bars
+      rowsTop: 8,
+      barsHeight: 70,      // the tallest bar
+      labelAboveBase: 76,  // a row's label, above the row's base line
+      tickLength: 5,
+      tickLabelBelow: 19,
+      belowAxis: 28,       // room for the tick labels
+      dotStep: 10,         // one level of stacked dots, when they fit
+      dotsHeight: 160,     // the most the stacks may take
+      dotsAbove: 20,
+      dotRadius: 4,
+    },
+    plots: {},  // each picture's parts by its id: svg, legend, axis height, rows or dot step (a plain object: the
+                // library is written out as a literal)
+    element: function (tag, parent, properties) {
+      const e = Object.assign(document.createElement(tag), properties);
+      if (parent) parent.appendChild(e);
+      return e;
+    },
+    svg: function (tag, parent, attributes) {
+      const e = document.createElementNS('http://www.w3.org/2000/svg', tag);
+      for (const name in attributes) e.setAttribute(name, attributes[name]);
+      parent.appendChild(e);
+      return e;
+    },
+    x: function (at) {
+      const g = Pictures.geometry;
+      return g.axisLeft + Math.min(at, 1) * g.axisLength;
+    },
+    // A picture `id` in `parent` (emptied first): its summary above, its axis at `axisY`, a legend below.
+    begin: function (id, parent, summary, describedBy, axisY) {
+      const g = Pictures.geometry;
+      const holder = document.getElementById(UTF8ToString(parent));
+      holder.replaceChildren();
+      const name = UTF8ToString(id);
+      Pictures.element('p', holder, { id: name + '-summary', textContent: UTF8ToString(summary) });
+      const height = axisY + g.belowAxis;
+      const svg = Pictures.svg('svg', holder, { id: name + '-plot', viewBox: `0 0 ${g.width} ${height}`, width: g.width,
+        height: height, role: 'img', 'aria-labelledby': name + '-summary' });
+      if (describedBy) svg.setAttribute('aria-describedby', UTF8ToString(describedBy));
+      Pictures.svg('line', svg, { class: 'axis', x1: g.axisLeft, x2: g.axisLeft + g.axisLength, y1: axisY, y2: axisY });
+      const plot = { svg: svg, axisY: axisY, rows: 0, dotStep: 0,
+        legend: Pictures.element('ul', holder, { className: 'legend', id: name + '-legend' }) };
+      Pictures.plots[name] = plot;
+      return plot;
+    },
+    // Where row `row` of a histogram ends, at its bars' feet.
+    rowBase: function (row) {
+      const g = Pictures.geometry;
+      return g.rowsTop + (row + 1) * g.rowHeight - 4;
+    },
+  },
+
+  jsShowSection: function (id) {
+    const name = UTF8ToString(id);
+    let section = document.getElementById(name);
+    if (!section) {
+      const area = document.getElementById('below-window');
+      section = document.getElementById(name + '-template').content.firstElementChild.cloneNode(true);
+      if (name === 'repetitions') area.prepend(section); else area.appendChild(section);
+    }
+    section.hidden = false;
+  },
+
+  jsHideSection: function (id) {
+    const section = document.getElementById(UTF8ToString(id));
+    if (section) section.hidden = true;
+  },
+
+  // A histogram of `rows` rows of bars over one axis.
+  jsHistogram__deps: ['$Pictures'],
+  jsHistogram: function (id, parent, summary, describedBy, rows) {
+    Pictures.begin(id, parent, summary, describedBy, Pictures.rowBase(rows - 1) + 4).rows = rows;
+  },
+
+  // A line of dots stacked up to `levels` high, as close as the height allows.
+  jsDotPlot__deps: ['$Pictures'],
+  jsDotPlot: function (id, parent, summary, levels) {
+    const g = Pictures.geometry;
+    const step = Math.min(g.dotStep, g.dotsHeight / levels);
+    Pictures.begin(id, parent, summary, 0, g.dotsAbove + Math.ceil(levels * step)).dotStep = step;
+  },
+
+  jsTick__deps: ['$Pictures'],
+  jsTick: function (id, at, label) {
+    const g = Pictures.geometry;
+    const plot = Pictures.plots[UTF8ToString(id)];
+    const x = Pictures.x(at);
+    Pictures.svg('line', plot.svg, { class: 'axis', x1: x, x2: x, y1: plot.axisY, y2: plot.axisY + g.tickLength });
+    Pictures.svg('text', plot.svg, { x: x, y: plot.axisY + g.tickLabelBelow, 'text-anchor': 'middle' })
+      .textContent = UTF8ToString(label);
+  },
+
+  // A line across the picture at `at`, named in the legend in words: across each row of bars, below its label, or
+  // across the whole of a picture without rows.
+  jsMarker__deps: ['$Pictures'],
+  jsMarker: function (id, kind, at, label) {
+    const g = Pictures.geometry;
+    const plot = Pictures.plots[UTF8ToString(id)];
+    const x = Pictures.x(at);
+    for (let r = 0; r < Math.max(plot.rows, 1); ++r) {
+      const [top, bottom] = plot.rows ? [Pictures.rowBase(r) - g.barsHeight, Pictures.rowBase(r)] : [4, plot.axisY];
+      Pictures.svg('line', plot.svg, { class: UTF8ToString(kind), x1: x, x2: x, y1: top, y2: bottom });
+    }
+    const item = Pictures.element('li', plot.legend);
+    Pictures.element('span', item, { className: UTF8ToString(kind) });
+    item.append(UTF8ToString(label));
+  },
+
+  // One row of bars: `bins` counts from `counts`, scaled so that `highest` fills the row; what lies past the axis
+  // is said at the row's right end.
+  jsBars__deps: ['$Pictures'],
+  jsBars: function (id, row, label, counts, bins, highest, beyond) {
+    const g = Pictures.geometry;
+    const plot = Pictures.plots[UTF8ToString(id)];
+    const base = Pictures.rowBase(row);
+    const width = g.axisLength / bins;
+    HEAP32.subarray(counts >> 2, (counts >> 2) + bins).forEach((count, b) => {
+      const height = Math.max(1, count / highest * g.barsHeight);
+      if (count) Pictures.svg('rect', plot.svg, { class: 'bar', x: Pictures.x(b / bins) + 0.5, y: base - height,
+        width: Math.max(1, width - 1), height: height });
+    });
+    Pictures.svg('text', plot.svg, { x: g.axisLeft, y: base - g.labelAboveBase }).textContent = UTF8ToString(label);
+    Pictures.svg('text', plot.svg, { x: g.width, y: base - g.labelAboveBase, 'text-anchor': 'end' })
+      .textContent = UTF8ToString(beyond);
+    if (row) Pictures.svg('line', plot.svg, { class: 'axis row-base', x1: g.axisLeft, x2: g.axisLeft + g.axisLength,
+      y1: base, y2: base });
+  },
+
+  jsDot__deps: ['$Pictures'],
+  jsDot: function (id, at, level) {
+    const g = Pictures.geometry;
+    const plot = Pictures.plots[UTF8ToString(id)];
+    Pictures.svg('circle', plot.svg, { class: 'dot', cx: Pictures.x(at),
+      cy: plot.axisY - plot.dotStep * (level + 0.5) - 1, r: Math.min(g.dotRadius, plot.dotStep / 2) });
+  },
+
+  // A table `id` at the end of `parent`, in a frame that scrolls on a narrow or zoomed view, by keyboard too.
+  jsTable__deps: ['$Pictures'],
+  jsTable: function (id, parent, caption) {
+    const name = UTF8ToString(id);
+    const frame = Pictures.element('div', document.getElementById(UTF8ToString(parent)),
+      { className: 'table-frame', tabIndex: 0 });
+    frame.setAttribute('role', 'region');
+    frame.setAttribute('aria-labelledby', name + '-caption');
+    const table = Pictures.element('table', frame, { id: name });
+    Pictures.element('caption', table, { id: name + '-caption', textContent: UTF8ToString(caption) });
+    Pictures.element('thead', table);
+    Pictures.element('tbody', table);
+  },
+
+  // A new row of table `id`: of column headings when `head`.
+  jsTableRow__deps: ['$Pictures'],
+  jsTableRow: function (id, head) {
+    Pictures.element('tr', document.getElementById(UTF8ToString(id)).querySelector(head ? 'thead' : 'tbody'));
+  },
+
+  // A cell at the end of the table's last row. kind: 0 a data cell, 1 a column heading, 2 a row heading; `band` a
+  // second, smaller line.
+  jsTableCell__deps: ['$Pictures'],
+  jsTableCell: function (id, kind, text, band) {
+    const rows = document.getElementById(UTF8ToString(id)).querySelectorAll('tr');
+    const second = UTF8ToString(band);
+    const words = UTF8ToString(text) + (second ? ' ' : '');  // a space keeps the two lines apart when read
+    const cell = Pictures.element(kind ? 'th' : 'td', rows[rows.length - 1], { textContent: words });
+    if (kind) cell.scope = kind === 1 ? 'col' : 'row';
+    if (second) Pictures.element('span', cell, { className: 'band', textContent: second });
+  },
+});

@@ -1,0 +1,142 @@
+// The page's side of the exercise window: its controls, built from the layout table the C++ side hands over, and
+// every text, flag and spoken word the exercise writes into them. Clicks go back to the core, by button index.
+mergeInto(LibraryManager.library, {
+  $ExerciseWindow: {
+    startName: '',  // the control the keyboard starts in
+    form: function () { return document.getElementById('Form1'); },
+    // Every control sits at whole pixels from the client area's corner (`rect`, a PixelRect: left, top, width,
+    // height), added in the window's tab order.
+    add: function (tag, name, rect) {
+      const [left, top, width, height] = HEAP32.subarray(rect >> 2, (rect >> 2) + 4);
+      const control = document.createElement(tag);
+      control.id = UTF8ToString(name);
+      control.autofocus = control.id === ExerciseWindow.startName;  // taken as the page is read, without a layout
+      Object.assign(control.style, { left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px' });
+      ExerciseWindow.form().appendChild(control);
+      return control;
+    },
+    // A button that switched itself off hands the focus on, as a desktop window does, unless the click sent it
+    // elsewhere already.
+    handOnFocus: function (button) {
+      const lost = document.activeElement === button || document.activeElement === document.body;
+      if (!button.disabled || !lost) return;
+      const controls = [...ExerciseWindow.form().querySelectorAll('button, input, textarea')];
+      const at = controls.indexOf(button);
+      const next = [...controls.slice(at + 1), ...controls.slice(0, at)].find((c) => !c.disabled);
+      if (next) next.focus();
+    },
+  },
+
+  jsBuildWindow__deps: ['$ExerciseWindow'],
+  jsBuildWindow: function (title, width, height, background, labelColour, fontFamilies, fontPoints, fontWeight) {
+    const form = ExerciseWindow.form();
+    form.setAttribute('aria-label', UTF8ToString(title));
+    Object.assign(form.style, { width: width + 'px', height: height + 'px', background: UTF8ToString(background),
+      fontFamily: UTF8ToString(fontFamilies), fontSize: fontPoints + 'pt', fontWeight: String(fontWeight) });
+    form.style.setProperty('--label-colour', UTF8ToString(labelColour));
+  },
+
+  jsAddButton__deps: ['$ExerciseWindow'],
+  jsAddButton: function (name, caption, rect, index, enabled) {
+    const button = ExerciseWindow.add('button', name, rect);
+    button.type = 'button';
+    button.textContent = UTF8ToString(caption);
+    button.disabled = !enabled;
+    button.addEventListener('click', () => {
+      button.focus();  // every engine alike, as a desktop button takes the focus when clicked
+      _ricattura_click(index);
+      ExerciseWindow.handOnFocus(button);
+    });
+  },
+
+  // A box's description names its step for a screen reader, where two boxes share a caption.
+  jsAddBox__deps: ['$ExerciseWindow'],
+  jsAddBox: function (name, rect, multiLine, editable, description) {
+    const box = ExerciseWindow.add(multiLine ? 'textarea' : 'input', name, rect);
+    if (!multiLine) box.type = 'text';
+    box.readOnly = !editable;
+    box.spellcheck = false;
+    box.autocomplete = 'off';
+    const about = UTF8ToString(description);
+    if (about) {
+      const note = document.createElement('span');
+      note.id = box.id + '-description';
+      note.hidden = true;
+      note.textContent = about;
+      ExerciseWindow.form().appendChild(note);
+      box.setAttribute('aria-describedby', note.id);
+    }
+  },
+
+  jsAddLabel__deps: ['$ExerciseWindow'],
+  jsAddLabel: function (name, caption, rect, box, rightAligned) {
+    const label = ExerciseWindow.add('label', name, rect);
+    label.htmlFor = UTF8ToString(box);
+    label.textContent = UTF8ToString(caption);
+    label.style.textAlign = rightAligned ? 'right' : 'left';
+  },
+
+  // The control the keyboard starts in, named before the window is built: the engine focuses it as the page is
+  // read; where an engine leaves that for a later frame, or skips it, the end of the page's reading does it.
+  jsStartFocus__deps: ['$ExerciseWindow'],
+  jsStartFocus: function (name) {
+    ExerciseWindow.startName = UTF8ToString(name);
+    document.addEventListener('DOMContentLoaded', () => {
+      if (document.activeElement === document.body) document.getElementById(ExerciseWindow.startName).focus();
+    });
+  },
+
+  jsSetText: function (name, text) {
+    document.getElementById(UTF8ToString(name)).value = UTF8ToString(text);
+  },
+
+  jsSetEnabled: function (name, enabled) {
+    document.getElementById(UTF8ToString(name)).disabled = !enabled;
+  },
+
+  jsTypedText__deps: ['$stringToNewUTF8'],
+  jsTypedText: function (name) {
+    return stringToNewUTF8(document.getElementById(UTF8ToString(name)).value);
+  },
+
+  // The polite live region a screen reader speaks from; the same words twice still count as news.
+  jsAnnounce: function (words) {
+    const region = document.getElementById('spoken');
+    const text = UTF8ToString(words);
+    region.textContent = region.textContent === text ? text + '\u00a0' : text;
+  },
+
+  // The address's value of `name`, or nothing (0) when the address has none.
+  jsAddressParameter__deps: ['$stringToNewUTF8'],
+  jsAddressParameter: function (name) {
+    const value = new URLSearchParams(location.search).get(UTF8ToString(name));
+    return value === null ? 0 : stringToNewUTF8(value);
+  },
+
+  jsShowPage: function (title, note, isWarning, again) {
+    document.title = UTF8ToString(title);
+    const line = document.getElementById('lake-note');
+    line.textContent = UTF8ToString(note);
+    line.classList.toggle('warning', !!isWarning);
+    const button = document.getElementById('new-exercise');
+    button.textContent = UTF8ToString(again);
+    button.addEventListener('click', () => _ricattura_new_exercise());
+  },
+
+  // "Esci": a page cannot close its tab, so nothing in the window responds any more, as in a program that ended;
+  // the results stay on screen and in the accessibility tree, to be read.
+  jsShowEnded__deps: ['$ExerciseWindow'],
+  jsShowEnded: function (ended) {
+    const form = ExerciseWindow.form();
+    if (ended) form.querySelectorAll('button').forEach((b) => { b.disabled = true; });
+    document.getElementById('Text3').readOnly = !!ended;
+    document.getElementById('ended').hidden = !ended;
+    if (ended) {
+      document.getElementById('spoken').textContent = document.getElementById('ended-text').textContent;
+      document.getElementById('new-exercise').focus();
+    } else {
+      document.getElementById('spoken').textContent = '';
+      if (document.readyState !== 'loading') document.getElementById(ExerciseWindow.startName).focus();
+    }
+  },
+});
