@@ -1,6 +1,7 @@
 // Catches a repeated experiment that strays from the steps' own arithmetic, and class entries misread or lost.
-#include "core/clock_random_source.h"
+#include "core/seeded_random_source.h"
 #include "doubles.h"
+#include "experiment/axis.h"
 #include "experiment/class_board.h"
 #include "experiment/repeated_experiment.h"
 
@@ -11,8 +12,14 @@
 namespace ricattura {
 namespace {
 
-const SimulationState kAfterEstimate{.hauls = 9, .caught = 300, .marked = 300, .recaptured = 600,
-                                     .markedRecaptured = 6, .markedShare = 0.0089, .trueSize = 33600, .estimate = 30000};
+const SimulationState kAfterEstimate{.hauls = 9,
+                                     .caught = 300,
+                                     .marked = 300,
+                                     .recaptured = 600,
+                                     .markedRecaptured = 6,
+                                     .markedShare = 0.0089,
+                                     .trueSize = 33600,
+                                     .estimate = 30000};
 
 double middle95(const StrategyOutcome& o) { return *o.high - *o.low; }
 
@@ -39,8 +46,8 @@ TEST(RepeatedExperimentTest, SameExerciseSamePictureAndEveryRepetitionCountedOnc
 }
 
 TEST(RepeatedExperimentTest, ManyMarkedRecapturedCentreOnTheTruthAndTwiceTheMarkedNarrowTheSpread) {
-    LakeCodeClock clock(4242);
-    ClockRandomSource random(clock);
+    FixedSeed seed(4242);
+    SeededRandomSource random(seed);
     const StrategyOutcome many = repeatStrategy({20000, 2000, 20}, random);  // about 120 marked fish recaptured
     EXPECT_NEAR(*many.median, 20000, 0.05 * 20000);
     EXPECT_TRUE(many.low && many.high && *many.low < *many.median && *many.median < *many.high);
@@ -58,7 +65,8 @@ TEST(RepeatedExperimentTest, RunsTheStepsOwnHaulAndEstimateForEachStrategy) {
     EXPECT_TRUE(random.spentExactly());
     const RepeatedExperiment e = repeatExercise(kAfterEstimate, 6);
     EXPECT_EQ(std::tuple(e.outcomes[1].strategy.marked, e.outcomes[1].strategy.hauls, e.outcomes[2].strategy.marked,
-                         e.outcomes[2].strategy.hauls), std::tuple(600.0, 6, 300.0, 12));
+                         e.outcomes[2].strategy.hauls),
+              std::tuple(600.0, 6, 300.0, 12));
     EXPECT_LE(e.histogram.counts[0].size(), 70U) << "about sixty bins";
 }
 
@@ -66,11 +74,13 @@ TEST(RepeatedExperimentTest, RunsTheStepsOwnHaulAndEstimateForEachStrategy) {
 // neighbours, and the class's dots stacked where they would overlap on an axis a little past the largest value.
 TEST(ExperimentTexts, WriteSharesBandsAxesAndDotsAsDrawn) {
     EXPECT_EQ(shareText(123) + "; " + shareText(1000) + "; " + shareText(5), "12,3 %; 100 %; 0,5 %");
-    EXPECT_EQ(strategyText({1000, 10, 1}) + "; " + strategyText({1000, 10, 2}), "10 marcati, 1 cala; 10 marcati, 2 cale");
+    EXPECT_EQ(strategyText({1000, 10, 1}) + "; " + strategyText({1000, 10, 2}),
+              "10 marcati, 1 cala; 10 marcati, 2 cale");
     std::string bands;
     for (std::size_t v = 0; v < kVerdictCount; ++v) bands += verdictBand(Verdict(v)) + "; ";
     EXPECT_EQ(bands, "sotto il 5 %; dal 5 al 10 %; dal 10 al 25 %; dal 25 al 50 %; 50 % o più; ");
-    for (const auto& [span, step] : {std::pair{0.3, 0.5}, {1.0, 1.0}, {1.5, 2.0}, {3.0, 5.0}, {7.0, 10.0}, {23.0, 50.0}})
+    for (const auto& [span, step] :
+         {std::pair{0.3, 0.5}, {1.0, 1.0}, {1.5, 2.0}, {3.0, 5.0}, {7.0, 10.0}, {23.0, 50.0}})
         EXPECT_EQ(niceStep(span), step) << span;
     EXPECT_EQ(axisTicks(120), (std::vector<double>{0, 50, 100}));
     EXPECT_EQ(std::tuple(quantile({10, 20, 30, 40}, 0.5), quantile({10, 20, 30, 40}, 1), quantile({}, 0.5)),
@@ -81,22 +91,21 @@ TEST(ExperimentTexts, WriteSharesBandsAxesAndDotsAsDrawn) {
 }
 
 TEST(ClassBoardTest, ReadsWholeNumbersWithThousandsDotsAndListsTheRest) {
-    struct Case {
-        std::string typed;
-        std::vector<double> estimates;
-        std::vector<std::string> notUnderstood;
+    // clang-format off
+    struct Row { const char* name; std::string typed; std::vector<double> estimates; std::vector<std::string> notUnderstood; };
+    const Row rows[] = {
+        {"separators, thousands dots, leading zeros", "1200\n1.234; 30 000\t007\r\n123.456 0000000000042 0",
+        {1200, 1234, 30, 0, 7, 123456, 42, 0}, {}}, {"misplaced dots, fractions, signs, words",
+        "  12.34 1.234.567 1,5 -3 ;; 1234.567 abc 1.23 .123 1.234. 1..234", {1234567},
+        {"12.34", "1,5", "-3", "1234.567", "abc", "1.23", ".123", "1.234.", "1..234"}},
+        {"ten digits", "9999999999 999999999", {999999999}, {"9999999999"}}, {"nothing", "", {}, {}}
     };
-    const Case cases[] = {
-        {"1200\n1.234; 30 000\t007\r\n123.456 0000000000042 0", {1200, 1234, 30, 0, 7, 123456, 42, 0}, {}},
-        {"  12.34 1.234.567 1,5 -3 ;; 1234.567 abc 1.23 .123 1.234. 1..234", {1234567},
-         {"12.34", "1,5", "-3", "1234.567", "abc", "1.23", ".123", "1.234.", "1..234"}},
-        {"9999999999 999999999", {999999999}, {"9999999999"}},
-        {"", {}, {}},
-    };
-    for (const Case& c : cases) {
-        const ClassEntries read = parseClassEntries(c.typed);
-        EXPECT_EQ(read.estimates, c.estimates) << c.typed;
-        EXPECT_EQ(read.notUnderstood, c.notUnderstood) << c.typed;
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const ClassEntries read = parseClassEntries(row.typed);
+        EXPECT_EQ(read.estimates, row.estimates);
+        EXPECT_EQ(read.notUnderstood, row.notUnderstood);
     }
     std::string many;
     for (int i = 1; i <= 503; ++i) many += (i == 2 ? "x" : std::to_string(i)) + " ";

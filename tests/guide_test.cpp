@@ -21,20 +21,20 @@ const double kTop = std::nextafter(1.0, 0.0);  // the largest draw there is
 
 // One end of every range: a lake, a haul and a mark made with the draws at that end (size at the other).
 void addEnd(Facts& facts, const std::string& end, const std::string& other, double r) {
-    SimulationState state;
-    testing::FakeView view;
     testing::ScriptedRandom random;
     random.script({r, r, kTop - r, r, r});
-    createLake(state, view, random);
-    const std::string lake = view.text(Field::Instructions);
-    std::smatch part;
-    std::regex_search(lake, part, std::regex(R"(di (\d+) ettari.* di (\d+) kg.* di (\d+) grammi)"));
+    const Lake lake = drawLake(random);
+    SimulationState state{.trueSize = lake.trueSize};
+    testing::FakeView view;
     captureHaul(state, view, random);
     view.type("0");
     markFish(state, view);
-    facts.insert({{"popolazione-" + end, decimalText(state.trueSize)}, {"superficie-" + end, part[1]},
-                  {"produzione-" + end, part[2]}, {"taglia-" + other, part[3]},
-                  {"cala-" + end, view.text(Field::Caught)}, {"marcati-min", view.text(Field::ToMark)}});
+    facts.insert({{"popolazione-" + end, decimalText(lake.trueSize)},
+                  {"superficie-" + end, decimalText(lake.surface)},
+                  {"produzione-" + end, decimalText(lake.productivity)},
+                  {"taglia-" + other, decimalText(lake.size)},
+                  {"cala-" + end, view.text(Field::Caught)},
+                  {"marcati-min", view.text(Field::ToMark)}});
 }
 
 Facts programFacts() {
@@ -51,7 +51,8 @@ Facts programFacts() {
     }
     LakeCode low = 0, high = 0;
     while (!parseLakeCode(std::to_string(low))) ++low;
-    for (high = low; parseLakeCode(std::to_string(high + 1)); ++high) {}
+    for (high = low; parseLakeCode(std::to_string(high + 1)); ++high) {
+    }
     facts.insert({{"codice-min", std::to_string(low)}, {"codice-max", std::to_string(high)}});
     return facts;
 }

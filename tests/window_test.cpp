@@ -1,6 +1,6 @@
 // Catches a Qt window that clips or splits text or breaks the tab order, and click sequences that break a rule.
 #include "control/exercise_controller.h"
-#include "core/clock_random_source.h"
+#include "core/seeded_random_source.h"
 #include "doubles.h"
 #include "window/exercise_window.h"
 
@@ -87,15 +87,15 @@ public:
         }
     }
 
-    ExerciseWindow form;
+    ExerciseWindow form{kWindowTitle};
     int handled = 0;
     ExerciseController controller;
 };
 
-// A clock that moves on at every reading, so every lake of a walk differs and the walk replays.
-class TickingClock final : public Clock {
+// Seeds that move on at every reseed, so every lake of a walk differs and the walk replays.
+class TickingSeeds final : public SeedSource {
 public:
-    std::uint64_t ticks() override { return next_ += 0x9E3779B97F4A7C15ULL; }
+    std::uint64_t seed() override { return next_ += 0x9E3779B97F4A7C15ULL; }
 
 private:
     std::uint64_t next_ = 0;
@@ -109,7 +109,8 @@ struct WalkFigures {
 // types number-like pieces, junk and odd bytes. Returns the first rule a click broke, with where, or nothing.
 std::string walk(std::mt19937_64& rng, long clicks, RealWindow& window, WalkFigures& figures) {
     const ExerciseController& controller = window.controller;
-    constexpr std::string_view kPieces[] = {"0", "1", "42", "12.5", ".", ",", "e", "-", " ", "\xC3\xA8", "1e308", "nan"};
+    constexpr std::string_view kPieces[] = {"0", "1", "42", "12.5",     ".",     ",",
+                                            "e", "-", " ",  "\xC3\xA8", "1e308", "nan"};
     for (long i = 0; i < clicks; ++i) {
         const auto flags = window.enabled();
         const auto roll = rng() % 1000;
@@ -118,7 +119,8 @@ std::string walk(std::mt19937_64& rng, long clicks, RealWindow& window, WalkFigu
         if (b == Button::MarkFish || rng() % 20 == 0) {
             std::string typed;
             for (auto pieces = rng() % 9; pieces > 0; --pieces)
-                typed += rng() % 10 ? std::string(kPieces[rng() % std::size(kPieces)]) : std::string(1, char(rng() % 256));
+                typed +=
+                    rng() % 10 ? std::string(kPieces[rng() % std::size(kPieces)]) : std::string(1, char(rng() % 256));
             window.type(typed);
         }
         const auto texts = window.texts();
@@ -127,12 +129,14 @@ std::string walk(std::mt19937_64& rng, long clicks, RealWindow& window, WalkFigu
         const SimulationState& after = controller.state();
         const auto shown = window.texts();
         const bool enabled = flags[indexOf(b)];
-        const bool refused = enabled && b == Button::EstimatePopulation && std::floor(before.markedRecaptured + 0.5) < 1;
+        const bool refused =
+            enabled && b == Button::EstimatePopulation && std::floor(before.markedRecaptured + 0.5) < 1;
         std::string broken;
         if ((!enabled || refused) && before != after) broken = "the record changed";
         if (!enabled && (shown != texts || window.enabled() != flags)) broken = "the window changed";
         for (std::size_t k = 0; k < kButtonCount; ++k)
-            if (controller.isEnabled(Button(k)) != window.enabled()[k]) broken = "the controller and the window disagree";
+            if (controller.isEnabled(Button(k)) != window.enabled()[k])
+                broken = "the controller and the window disagree";
         for (double q : {after.caught, after.marked, after.markedRecaptured, after.markedShare, after.estimate})
             if (!std::isfinite(q)) broken = "a quantity is not finite";
         if (after.trueSize > 0 && after.trueSize - after.recaptured < 1) broken = "the lake was emptied";
@@ -140,12 +144,14 @@ std::string walk(std::mt19937_64& rng, long clicks, RealWindow& window, WalkFigu
             std::string t = shown[f];
             if (f == indexOf(Field::PercentError) && t.ends_with('%')) t.pop_back();
             const bool unchanged = shown[f] == texts[f];  // checked when it was written, or typed
-            if (!t.empty() && !unchanged && !testing::isPlainNumber(t)) broken = "Text" + std::to_string(f + 1) + " shows " + t;
+            if (!t.empty() && !unchanged && !testing::isPlainNumber(t))
+                broken = "Text" + std::to_string(f + 1) + " shows " + t;
         }
         if (!broken.empty())
             return broken + " (click " + std::to_string(i) + ", Command" + std::to_string(indexOf(b) + 1) + ")";
         if (enabled && b == Button::EstimatePopulation) ++(refused ? figures.refused : figures.estimates);
-        if (enabled && b == Button::RecaptureHaul && !window.enabled()[indexOf(Button::RecaptureHaul)]) ++figures.exhausted;
+        if (enabled && b == Button::RecaptureHaul && !window.enabled()[indexOf(Button::RecaptureHaul)])
+            ++figures.exhausted;
     }
     return {};
 }
@@ -175,7 +181,8 @@ TEST_F(WindowTest, PaintsTheFormAndFitsEveryCaption) {
         ASSERT_NE(label, nullptr) << kLabels[i].name;
         EXPECT_EQ(label->buddy(), w.form.box(Field(i))) << "a screen reader would not name " << kBoxes[i].name;
         EXPECT_EQ(w.form.box(Field(i))->accessibleDescription().toStdString(), kBoxes[i].description);
-        EXPECT_TRUE(label->rect().contains(metrics.boundingRect(label->rect(), int(label->alignment()), label->text())));
+        EXPECT_TRUE(
+            label->rect().contains(metrics.boundingRect(label->rect(), int(label->alignment()), label->text())));
         EXPECT_EQ(label->palette().color(QPalette::WindowText), colour(kLabelText));
     }
 }
@@ -199,8 +206,9 @@ TEST_F(WindowTest, TabFollowsTheTableAmongAllButtons) {
     EXPECT_EQ(visited, expected);
 }
 
-// The steps as a keyboard and screen-reader user plays them: each is spoken in the words the core composes from what the
-// window then shows, and a step that switches itself off hands the focus, ring and all, to the next control that takes it.
+// The steps as a keyboard and screen-reader user plays them: each is spoken in the words the core composes from what
+// the window then shows, and a step that switches itself off hands the focus, ring and all, to the next control that
+// takes it.
 TEST_F(WindowTest, StepsPressedWithTheKeyboardAreSpokenAndPassTheFocusOn) {
     static std::string spoken;  // the last notification that showed itself: what Orca speaks away from the focus
     QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
@@ -210,7 +218,8 @@ TEST_F(WindowTest, StepsPressedWithTheKeyboardAreSpokenAndPassTheFocusOn) {
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);  // as a screen reader would
     w.form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form));
-    for (Button b : {Button::CreateLake, Button::CaptureHaul, Button::MarkFish, Button::ReleaseMarked, Button::RecaptureHaul}) {
+    for (Button b :
+         {Button::CreateLake, Button::CaptureHaul, Button::MarkFish, Button::ReleaseMarked, Button::RecaptureHaul}) {
         const auto before = w.texts();
         spoken.clear();
         w.form.button(b)->setFocus(Qt::TabFocusReason);
@@ -221,7 +230,8 @@ TEST_F(WindowTest, StepsPressedWithTheKeyboardAreSpokenAndPassTheFocusOn) {
         EXPECT_EQ(QApplication::focusWidget(), next) << int(b);
         QStyleOption drawn;
         drawn.initFrom(next);
-        EXPECT_TRUE(drawn.state & QStyle::State_HasFocus && drawn.state & QStyle::State_KeyboardFocusChange) << "no ring";
+        EXPECT_TRUE(drawn.state & QStyle::State_HasFocus && drawn.state & QStyle::State_KeyboardFocusChange)
+            << "no ring";
     }
     QAccessible::installUpdateHandler(nullptr);
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
@@ -231,14 +241,15 @@ TEST_F(WindowTest, StepsPressedWithTheKeyboardAreSpokenAndPassTheFocusOn) {
 TEST(WindowWalk, RandomClicksAndTextsBreakNoRule) {
     const long clicks = 5000;
     std::mt19937_64 rng(20261207);
-    TickingClock clock;
-    ClockRandomSource random(clock);
+    TickingSeeds seeds;
+    SeededRandomSource random(seeds);
     RealWindow window(random);
     WalkFigures figures;
     EXPECT_EQ(walk(rng, clicks, window, figures), "");
     std::printf("window walk: %ld clicks, %d handled, %ld estimates made, %ld refused, %ld lakes fished out\n", clicks,
                 window.handled, figures.estimates, figures.refused, figures.exhausted);
-    EXPECT_TRUE(figures.estimates > 0 && figures.refused > 0 && figures.exhausted > 0) << "the late steps went unvisited";
+    EXPECT_TRUE(figures.estimates > 0 && figures.refused > 0 && figures.exhausted > 0)
+        << "the late steps went unvisited";
 }
 
 }  // namespace

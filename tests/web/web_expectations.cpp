@@ -6,7 +6,7 @@
 // A "shown" record holds the ten texts, the nine buttons, the last words spoken and the focused control; after the
 // series come the repeated experiment's section and the class board.
 #include "control/exercise_controller.h"
-#include "core/clock_random_source.h"
+#include "core/seeded_random_source.h"
 #include "core/launch_options.h"
 #include "doubles.h"
 #include "experiment/class_board.h"
@@ -20,7 +20,9 @@ static void printRect(const char* name, const PixelRect& r) {
     std::printf("rect\t%s %d %d %d %d\n", name, r.left, r.top, r.width, r.height);
 }
 
-static const char* nameOf(const ControlRef& c) { return c.kind == ControlRef::Kind::Box ? kBoxes[c.index].name : kButtons[c.index].name; }
+static const char* nameOf(const ControlRef& c) {
+    return c.kind == ControlRef::Kind::Box ? kBoxes[c.index].name : kButtons[c.index].name;
+}
 
 // A clicked button keeps the focus; one that switched itself off hands it to the next control that can take it.
 static std::string focusAfterClick(const testing::FakeView& view, Button clicked) {
@@ -53,8 +55,8 @@ int main(int argc, char** argv) {
     for (const auto& l : kLabels) printRect(l.name, toPixels(l.rect));
 
     testing::FakeView view;
-    LakeCodeClock clock(code);
-    ClockRandomSource random(clock);
+    FixedSeed seed(code);
+    SeededRandomSource random(seed);
     ExerciseController controller(view, random, [] {});
     controller.start();
     std::string focus = kBoxes[0].name;
@@ -78,7 +80,8 @@ int main(int argc, char** argv) {
         const StrategyOutcome& o = e.outcomes[v];
         std::printf("repeated-row\t%s %s", variantName(Variant(v)).c_str(), strategyText(o.strategy).c_str());
         for (int count : o.verdicts) std::printf("\t%s", shareText(count).c_str());
-        std::printf("\t%s\t%s\t%s\n", shareText(o.withoutEstimate).c_str(), medianText(o).c_str(), middleText(o).c_str());
+        std::printf("\t%s\t%s\t%s\n", shareText(o.withoutEstimate).c_str(), medianText(o).c_str(),
+                    middleText(o).c_str());
     }
     const ClassEntries entries = parseClassEntries(argv[argc - 1] + 1);
     std::printf("class-summary\t%s\n", classSummary(entries).c_str());

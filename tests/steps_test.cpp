@@ -1,0 +1,234 @@
+// Catches a step that computes, writes, draws or switches otherwise than the exercise's rules say.
+#include "doubles.h"
+#include "steps/capture.h"
+#include "steps/estimate.h"
+#include "steps/guidance.h"
+#include "steps/lake_creation.h"
+#include "steps/recapture.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+namespace ricattura {
+namespace {
+
+using enum Button;
+using enum Field;
+using testing::FakeView;
+using testing::haulDraw;
+using testing::ScriptedRandom;
+using Switches = std::vector<FakeView::Switch>;
+
+// Every instruction a step writes, word for word, as a student reads it.
+TEST(Steps, WriteTheirInstructionsWordForWord) {
+    SimulationState state;
+    FakeView view;
+    ScriptedRandom random;
+    random.script(testing::lakeDraws(40, 20, 25, 0.75));
+    random.script({haulDraw(100), haulDraw(105), 0.5});
+    // clang-format off
+    struct Row { const char* name; std::function<void()> step; std::string text; };
+    const Row rows[] = {
+        {"lake", [&] { createLake(state, view, random); },
+        "Il lago ha una superficie di 40 ettari, con una produzione media di 20 kg per ettaro della specie in esame, "
+        "che ha una taglia media di 25 grammi.\r\nClicca sul bottone 2 per effettuare una cala e catturare degli "
+        "individui."}, {"capture", [&] { captureHaul(state, view, random); },
+        "Puoi effettuare più cale cliccando ancora sul bottone 2, finchè non ritieni di aver catturato abbastanza "
+        "individui.\r\nQuando ritieni di aver catturato abbastanza individui, puoi modificare il numero di individui "
+        "da marcare e procedere a marcarli cliccando il bottone 3."}, {"mark", [&] { markFish(state, view); },
+        "Una volta marcati 100 individui, puoi procedere a riimetterli nel lago cliccando sul bottone 4."},
+        {"release", [&] { releaseMarked(view); },
+        "Trascorso un tempo sufficiente a disperdere gli individui marcati, puoi procedere alle ricatture cliccando "
+        "sul bottone 5."}, {"recapture", [&] { recaptureHaul(state, view, random); },
+        "Anche in questo caso puoi effettuare più cale cliccando ancora sul bottone 5.\r\npuoi ottenere una stima del "
+        "numero totale presente nel lago sapendo che il rapporto fra marcati e totale è teoricamente uguale a quello "
+        "fra i ricatturati marcati ed il totale dei ricatturati.\r\nPer effettuare questo calcolo clicca sul bottone "
+        "6."}, {"no estimate", [&] { estimatePopulation(state, view); },
+        "Tra i pesci ricatturati non ci sono ancora individui marcati: la stima non si può calcolare.\r\nEffettua "
+        "altre " "cale cliccando sul bottone 5, oppure clicca su Riparti per ricominciare."}, {"estimate", [&] {
+        state.markedRecaptured = 3; estimatePopulation(state, view); },
+        "Il numero totale di individui è stato stimato come:\r\n\r\nn x M / m\r\n\r\ndove n sono i ricatturati, M il "
+        "totale dei marcati ed m i ricatturati marcati.\r\nSe vuoi conoscere il valore reale, clicca sul bottone 7."}
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.step();
+        EXPECT_EQ(view.text(Instructions), row.text);
+    }
+    EXPECT_TRUE(random.spentExactly());
+}
+
+// The extreme lakes: the smallest and the largest population, the deviation at -10 % and just short of +10 %.
+TEST(CreateLake, DrawsTheLakeAfterReseedingAndHidesItsPopulation) {
+    const double last = std::nextafter(1.0, 0.0);
+    // clang-format off
+    struct Row { const char* name; std::vector<double> draws; Lake lake; };
+    const Row rows[] = {
+        {"the worked lake", testing::lakeDraws(40, 20, 25, 0.75), {40, 20, 25, 33600}},
+        {"the smallest", {0, 0, last, 0}, {10, 5, 49, 918}},               // 10 x 5 / 49 x 1000, less 10 %
+        {"the largest", {last, last, 0, 1 - 1e-9}, {99, 54, 10, 588059}},  // plus 10 % less a hair
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ScriptedRandom random;
+        random.script(row.draws);
+        SimulationState state;
+        FakeView view;
+        createLake(state, view, random);
+        EXPECT_EQ(random.reseeds, 1);
+        EXPECT_TRUE(random.spentExactly());
+        EXPECT_EQ(state, (SimulationState{.trueSize = row.lake.trueSize}));
+        EXPECT_EQ(view.switches, (Switches{{CaptureHaul, true}, {Restart, true}, {CreateLake, false}}));
+        EXPECT_NE(view.text(Instructions).find(" " + decimalText(row.lake.size) + " grammi"), std::string::npos);
+        EXPECT_TRUE(view.text(TrueSize).empty()) << "the population stays hidden";
+    }
+}
+
+TEST(CaptureHaul, AddsTheCatchAndProposesToMarkItAll) {
+    SimulationState state{.trueSize = 1000};
+    FakeView view;
+    ScriptedRandom random;
+    for (double fish : {10.0, 109.0}) {
+        view.type("7");  // each haul overwrites whatever was typed
+        random.script({haulDraw(fish)});
+        view.switches.clear();
+        captureHaul(state, view, random);
+        EXPECT_EQ(view.switches, (Switches{{MarkFish, true}}));
+    }
+    EXPECT_TRUE(random.spentExactly());
+    EXPECT_EQ(state, (SimulationState{.hauls = 2, .caught = 119, .marked = 119, .trueSize = 1000}));
+    EXPECT_EQ(view.text(Caught) + " " + view.text(ToMark) + " " + view.text(Hauls), "119 119 2");
+}
+
+// The typed number is kept between 10 and the catch, the lower limit last; a fraction is kept as typed.
+TEST(MarkFish, KeepsTheTypedNumberBetweenTenAndTheCatch) {
+    // clang-format off
+    struct Row { const char* name; std::string typed; double caught, marked; };
+    const Row rows[] = {
+        {"as proposed", "300", 300, 300}, {"fewer", "120 pesci", 300, 120}, {"more than caught", "1234.5", 300, 300},
+        {"a fraction", "12,5", 300, 12.5}, {"not a number", "pesci", 300, 10}, {"empty", "", 300, 10},
+        {"zero", "0", 300, 10}, {"negative", "-40", 300, 10}, {"the lower limit wins", "50", 8, 10}
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        SimulationState state{.hauls = 3, .caught = row.caught, .marked = row.caught, .trueSize = 1000};
+        FakeView view;
+        view.type(row.typed);
+        markFish(state, view);
+        EXPECT_EQ(state, (SimulationState{.hauls = 3,
+                                          .caught = row.caught,
+                                          .marked = row.marked,
+                                          .markedShare = row.marked / 1000,
+                                          .trueSize = 1000}));
+        EXPECT_EQ(view.text(ToMark), decimalText(row.marked));
+        EXPECT_EQ(view.switches, (Switches{{CaptureHaul, false}, {ReleaseMarked, true}, {MarkFish, false}}));
+    }
+    FakeView view;
+    releaseMarked(view);
+    EXPECT_EQ(view.switches, (Switches{{RecaptureHaul, true}, {ReleaseMarked, false}}));
+}
+
+// The guard is strict at 110 fish left; the haul's marked share is 2 r k, and k follows the fish left in the lake.
+TEST(RecaptureHaul, StopsBeforeTheLakeCouldEmptyAndOffersAnEstimateOnceMarkedFishCameUp) {
+    // clang-format off
+    struct Row { const char* name; double before, haul, r; bool recaptureStays, estimateOffered; };
+    const Row rows[] = {
+        {"890 recaptured: one more haul", 800, 90, 0.5, true, true}, {"891: the last", 800, 91, 0.5, false, true},
+        {"890 by the largest haul", 781, 109, 0.5, true, true}, {"891 by the largest haul", 782, 109, 0.5, false, true},
+        {"no marked fish yet", 0, 50, 0, true, false}
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeView view;
+        view.enabled[indexOf(RecaptureHaul)] = true;
+        SimulationState state{
+            .hauls = 4, .marked = 100, .recaptured = row.before, .markedShare = 0.1, .trueSize = 1000};
+        ScriptedRandom random;
+        random.script({haulDraw(row.haul), row.r});
+        recaptureHaul(state, view, random);
+        const double m = row.haul * 2 * row.r * 0.1;
+        EXPECT_EQ(state, (SimulationState{.hauls = 5,
+                                          .marked = 100,
+                                          .recaptured = row.before + row.haul,
+                                          .markedRecaptured = m,
+                                          .markedShare = (100 - m) / (1000 - row.before - row.haul),
+                                          .trueSize = 1000}));
+        EXPECT_EQ(view.enabled[indexOf(RecaptureHaul)], row.recaptureStays);
+        EXPECT_EQ(view.enabled[indexOf(EstimatePopulation)], row.estimateOffered);
+        EXPECT_EQ(view.text(MarkedRecaptured), decimalText(std::floor(m + 0.5)));
+    }
+}
+
+TEST(EstimatePopulation, RoundsMAndTheEstimateHalfUpAndRefusesWithoutMarkedFish) {
+    // clang-format off
+    struct Row { const char* name; double n, M, m, estimate; };  // estimate 0: none possible
+    const Row rows[] = {
+        {"a half rounds up", 100, 50, 0.5, 5000}, {"just under a half", 100, 50, 0.49, 0},
+        {"rounds down", 100, 10, 3, 333}, {"rounds up", 100, 50, 3, 1667}, {"the estimate's half", 5, 1, 2, 3}
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeView view;
+        view.setText(Estimate, "500");  // an earlier estimate
+        const SimulationState before{
+            .marked = row.M, .recaptured = row.n, .markedRecaptured = row.m, .trueSize = 1000, .estimate = 500};
+        SimulationState state = before;
+        const bool made = estimatePopulation(state, view);
+        const SimulationState estimated{.marked = row.M,
+                                        .recaptured = row.n,
+                                        .markedRecaptured = std::floor(row.m + 0.5),
+                                        .trueSize = 1000,
+                                        .estimate = row.estimate};
+        EXPECT_EQ(made, row.estimate > 0);
+        EXPECT_EQ(state, made ? estimated : before);
+        EXPECT_EQ(view.text(Estimate), decimalText(made ? row.estimate : 500));
+        EXPECT_EQ(view.switches, (made ? Switches{{Compare, true}, {EstimatePopulation, false}}
+                                       : Switches{{EstimatePopulation, false}}));
+    }
+}
+
+TEST(CompareWithReal, GradesTheUnroundedErrorWithStrictBounds) {
+    struct Row {
+        const char* name;
+        double trueSize, estimate;
+        std::string shown;  // the error and the percentage
+        Verdict verdict;
+    };
+    using enum Verdict;
+    // clang-format off
+    const Row rows[] = {
+        {"exact", 1000, 1000, "0 0%", VeryAccurate}, {"4,996 % shows as 5", 100000, 104996, "4996 5%", VeryAccurate},
+        {"5 % above", 1000, 1050, "50 5%", Accurate}, {"5 % below", 1000, 950, "-50 5%", Accurate},
+        {"10 %", 1000, 1100, "100 10%", FairlyAccurate}, {"25 %", 1000, 750, "-250 25%", NotVeryAccurate},
+        {"50 %", 1000, 1500, "500 50%", Poor}, {"49,9 %", 1000, 1499, "499 49,9%", NotVeryAccurate},
+        {"hundredths", 3000, 3001, "1 0,03%", VeryAccurate}, {"far off", 918, 534600, "533682 58135,29%", Poor}
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeView view;
+        compareWithReal(SimulationState{.trueSize = row.trueSize, .estimate = row.estimate}, view);
+        EXPECT_EQ(view.text(TrueSize) + " " + view.text(Error) + " " + view.text(PercentError),
+                  decimalText(row.trueSize) + " " + row.shown);
+        EXPECT_EQ(verdictFor(percentError(row.estimate, row.trueSize)), row.verdict);
+        EXPECT_EQ(view.text(Instructions), guidance::kVerdicts[static_cast<std::size_t>(row.verdict)]);
+        EXPECT_TRUE(view.switches.empty());
+    }
+    // The verdicts as a student reads them.
+    EXPECT_EQ(guidance::kVerdicts,
+              (std::array<std::string_view, kVerdictCount>{
+                  "Complimenti! E' una stima molto accurata.", "Non male! La stima ottenuta è accurata.",
+                  "La stima è abbastanza accurata, ma si può fare meglio.",
+                  "La stima è non è molto accurata, riprova con qualche variazione nella strategia.",
+                  "Non ci siamo. Riprova marcando piu' individui o ricatturandone un numero maggiore."}));
+}
+
+}  // namespace
+}  // namespace ricattura
