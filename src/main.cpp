@@ -74,10 +74,11 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(previous);
     for (const QString& message : heldMessages()) std::fprintf(stderr, "%s\n", qPrintable(message));
 
-    const auto seedClock = ricattura::makeSeedSource(options.lakeCode);
-    ricattura::SeededRandomSource random(*seedClock);
-    ricattura::ExerciseWindow form(ricattura::windowTitle(options.lakeCode));
-    ricattura::ExerciseController controller(form, random, [] { QApplication::quit(); });
+    const auto seeds = ricattura::makeSeedSource(options.settings.code);
+    ricattura::SeededRandomSource random(*seeds);
+    ricattura::ExerciseWindow form(ricattura::windowTitle(options.settings));
+    ricattura::ExerciseController controller(form, random, [] { QApplication::quit(); },
+                                             ricattura::recaptureRule(options.settings));
     form.setClickHandler([&controller](ricattura::Button b) { controller.click(b); });
     form.show();
     controller.start();

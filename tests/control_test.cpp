@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace ricattura {
 namespace {
@@ -52,15 +53,15 @@ TEST_F(ExerciseTest, PlaysTheWorkedExampleFromLakeToVerdictThenRestartsAndEnds) 
     for (int haul = 1; haul <= 3; ++haul) {
         step(CaptureHaul, {haulDraw(100)}, {{MarkFish, true}});
         const std::string caught = std::to_string(100 * haul);
-        // Spoken: the instructions only when they change, then each count box rewritten, with its caption.
+        // Spoken: the instructions only when they change, then each count box rewritten, by its name.
         EXPECT_EQ(view.announced,
                   (haul == 1 ? "Puoi effettuare più cale cliccando ancora sul bottone 2, finchè non "
                                "ritieni di aver catturato abbastanza individui. Quando ritieni di aver "
                                "catturato abbastanza individui, puoi modificare il numero di individui da "
                                "marcare e procedere a marcarli cliccando il bottone 3. "
                              : std::string()) +
-                      "Individui catturati: " + caught + ". Individui da marcare: " + caught +
-                      ". Numero di cale: " + std::to_string(haul) + ".");
+                      "Individui catturati nella cattura " + caught + ". Individui da marcare " + caught +
+                      ". Numero di cale " + std::to_string(haul) + ".");
     }
     step(MarkFish, {}, {{CaptureHaul, false}, {ReleaseMarked, true}, {MarkFish, false}});
     step(ReleaseMarked, {}, {{RecaptureHaul, true}, {ReleaseMarked, false}});
@@ -68,13 +69,15 @@ TEST_F(ExerciseTest, PlaysTheWorkedExampleFromLakeToVerdictThenRestartsAndEnds) 
     EXPECT_EQ(controller.recaptureHauls(), 4);
     EXPECT_EQ(view.text(Hauls), "7");
     EXPECT_EQ(view.text(MarkedRecaptured), "4") << decimalText(s().markedRecaptured);
+    EXPECT_FALSE(controller.estimateShown());
     step(EstimatePopulation, {}, {{Compare, true}, {EstimatePopulation, false}});
     EXPECT_EQ(view.text(Estimate), "31500");  // 420 x 300 / 4
+    EXPECT_EQ(controller.estimateShown(), (EstimateMade{s(), 4}));
     EXPECT_FALSE(controller.compared());
     step(Compare, {}, {});
     EXPECT_TRUE(controller.compared());
-    EXPECT_EQ(view.announced,
-              std::string(guidance::kVerdicts[1]) + " Numero reale: 33600. Errore: -2100. Errore percentuale: 6,25%.");
+    EXPECT_EQ(view.announced, "Non male! La stima ottenuta è accurata. Numero reale 33600. Errore -2100. Errore "
+                              "percentuale 6,25 per cento.");
     step(Compare, {}, {});
     EXPECT_EQ(view.announced, "") << "nothing changed, nothing to say";
 
@@ -88,24 +91,57 @@ TEST_F(ExerciseTest, PlaysTheWorkedExampleFromLakeToVerdictThenRestartsAndEnds) 
           {Compare, false},
           {Restart, false}});
     expectFreshExercise();
-    EXPECT_EQ(view.announced, guidance::kIntro.substr(0, guidance::kIntro.size() - 1));
+    EXPECT_FALSE(controller.estimateShown());
+    EXPECT_EQ(view.announced, "Per iniziare la simulazione premi il bottone 1, Crea un lago. Sarà creato un lago ideale e, "
+                              "dentro di esso, una popolazione di pesci.");
     controller.click(Exit);
     EXPECT_EQ(exits, 1);
 }
 
-// Every lake of a class code grows from the same seed, and every restart brings the same lake and hauls back.
+// Every lake of a class code grows from the same seed, and every restart brings the same lake and hauls back; fish by
+// fish the same clicks bring up the same catches, with whole marked fish.
 TEST(ClassCode, GivesEveryStudentAndEveryRestartTheSameLakeAndHauls) {
-    auto lakeAndHauls = [](std::uint64_t code, int restarts) {
+    auto play = [](std::uint64_t code, int restarts, RecaptureRule rule) {
         FakeView view;
         FixedSeed seed(code);
         SeededRandomSource random(seed);
-        ExerciseController controller(view, random, [] {});
+        ExerciseController controller(view, random, [] {}, rule);
         for (int i = 0; i <= restarts; ++i)
-            for (Button b : {Restart, CreateLake, CaptureHaul, CaptureHaul}) controller.click(b);
+            for (Button b : {Restart, CreateLake, CaptureHaul, CaptureHaul, MarkFish, ReleaseMarked}) controller.click(b);
+        for (int haul = 0; haul < 12; ++haul) controller.click(RecaptureHaul);
         return controller.state();
     };
-    EXPECT_EQ(lakeAndHauls(4242, 0), lakeAndHauls(4242, 1));
-    EXPECT_NE(lakeAndHauls(4242, 0).trueSize, lakeAndHauls(4243, 0).trueSize);
+    const SimulationState lake = play(4242, 0, RecaptureRule::MarkedShare);
+    EXPECT_EQ(lake, play(4242, 1, RecaptureRule::MarkedShare));
+    EXPECT_NE(lake.trueSize, play(4243, 0, RecaptureRule::MarkedShare).trueSize);
+    const SimulationState fishByFish = play(4242, 1, RecaptureRule::FishByFish);
+    EXPECT_EQ(std::tuple(fishByFish.hauls, fishByFish.caught, fishByFish.recaptured, fishByFish.trueSize),
+              std::tuple(lake.hauls, lake.caught, lake.recaptured, lake.trueSize));
+    EXPECT_EQ(fishByFish.markedRecaptured, std::floor(fishByFish.markedRecaptured));
+    EXPECT_NE(fishByFish.markedRecaptured, lake.markedRecaptured);
+}
+
+// After a click: the instructions when they changed, on one line and as said, then each count box rewritten, by the
+// name a screen reader gives it.
+TEST(Announcement, SpeaksWhatAClickChangedInReadingOrder) {
+    // clang-format off
+    struct Row { const char* name; FieldTexts before, after; std::string words; };
+    const Row rows[] = {
+        {"nothing changed", {"Istruzioni.", "5"}, {"Istruzioni.", "5"}, ""},
+        {"instructions on one line", {"a"}, {"Prima riga.\r\n\r\nSeconda  riga. "}, "Prima riga. Seconda riga."},
+        {"counts by their names", {"x", "1", "1"}, {"x", "245", "245", "", "", "", "", "", "", "3"},
+         "Individui catturati nella cattura 245. Individui da marcare 245. Numero di cale 3."},
+        {"the recapture's names", {"x"}, {"x", "", "", "103", "2"},
+         "Individui catturati nella ricattura 103. Individui marcati tra i ricatturati 2."},
+        {"emptied boxes say nothing", {"a", "9", "9"}, {"b"}, "b"},
+        {"the formula in words", {}, {"stimato come:\r\n\r\nn x M / m\r\n"}, "stimato come: n per M diviso m"},
+        {"old apostrophes", {}, {"E' piu' così"}, "È più così"}
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(announcementFor(row.before, row.after), row.words);
+    }
 }
 
 }  // namespace

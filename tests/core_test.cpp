@@ -1,5 +1,4 @@
 // Catches wrong number texts, command lines, layout data, spoken words and seeded streams in the core.
-#include "core/announcement.h"
 #include "core/launch_options.h"
 #include "core/layout.h"
 #include "core/number_text.h"
@@ -11,6 +10,8 @@
 #include <cfloat>
 #include <clocale>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace ricattura {
 namespace {
@@ -36,6 +37,11 @@ TEST(NumberText, WritesPlainDecimalsWhateverTheLocale) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(decimalText(row.value), row.text);
     }
+    // In the page's own sentences, five digits and more are grouped by thousands.
+    for (const auto& [value, text] : std::initializer_list<std::pair<double, std::string>>{
+             {9999, "9999"}, {10000, "10.000"}, {588060, "588.060"}, {1234567, "1.234.567"}, {-38226, "-38.226"},
+             {13.25, "13,25"}})
+        EXPECT_EQ(proseNumber(value), text);
     std::setlocale(LC_ALL, "C");
 }
 
@@ -72,9 +78,10 @@ TEST(NumberText, ReadsTheLeadingNumberOfAnyText) {
 TEST(LaunchOptions, TakesAClassCodeAndAScaleAndRefusesAnythingElse) {
     using enum LaunchOptions::Action;
     // clang-format off
-    struct Row { const char* name; std::vector<std::string_view> args; LaunchOptions::Action action; LakeCode code = 0; double scale = 1; };
+    struct Row { const char* name; std::vector<std::string_view> args; LaunchOptions::Action action; LakeCode code = 0; double scale = 1; bool fishByFish = false; };
     const Row rows[] = {
-        {"nothing", {}, Run}, {"a code", {"--lago", "9"}, Run, 9}, {"a code after =", {"--lago=100000"}, Run, 100000},
+        {"nothing", {}, Run}, {"a code", {"--lago", "9"}, Run, 9}, {"fish by fish", {"--pesce-per-pesce", "--lago=5"}, Run, 5, 1, true},
+        {"fish by fish twice", {"--pesce-per-pesce", "--pesce-per-pesce"}, Refuse}, {"a code after =", {"--lago=100000"}, Run, 100000},
         {"help", {"--help"}, Help}, {"short help", {"-h"}, Help}, {"version", {"--version"}, Version},
         {"help wins", {"--lago", "42", "--help"}, Help, 42}, {"code missing", {"--lago"}, Refuse},
         {"zero", {"--lago", "0"}, Refuse}, {"seven digits", {"--lago=1000000"}, Refuse},
@@ -98,15 +105,42 @@ TEST(LaunchOptions, TakesAClassCodeAndAScaleAndRefusesAnythingElse) {
                 << got.refusal;
             continue;
         }
-        EXPECT_EQ(got.lakeCode.value_or(0), row.code);
+        EXPECT_EQ(got.settings, (ExerciseSettings{row.code ? std::optional(row.code) : std::nullopt, row.fishByFish}));
         EXPECT_EQ(got.scale, row.scale);
     }
     EXPECT_NE(parseCommandLine({"--lago", "0042"}).refusal.find("senza zeri iniziali"), std::string::npos);
     EXPECT_NE(parseCommandLine({"--lago"}).refusal.find("manca il codice"), std::string::npos)
         << "the value is missing";
     EXPECT_EQ(std::string(helpText()).find_first_of("\"'"), std::string::npos) << "straight quotes in --help";
-    EXPECT_EQ(windowTitle(std::nullopt), "Stima della popolazione di un lago");
-    EXPECT_EQ(windowTitle(37), "Stima della popolazione di un lago – lago della classe 37");
+    EXPECT_EQ(windowTitle({}), "Stima della popolazione di un lago");
+    EXPECT_EQ(windowTitle({37, true}), "Stima della popolazione di un lago, lago della classe 37, pesce per pesce");
+}
+
+// The page's address: the class code, the fish-by-fish draw and the teacher's view, and the line that says so.
+TEST(LaunchOptions, ReadsThePagesAddress) {
+    // clang-format off
+    struct Row { const char* name; std::map<std::string_view, std::string> address; ExerciseSettings settings; bool teacher, warning; std::string note; };
+    const Row rows[] = {
+        {"nothing", {}, {}, false, false, ""},
+        {"a class", {{"lago", "42"}}, {42}, false, false, "Lago della classe: 42."},
+        {"the teacher's", {{"lago", "42"}, {"insegnante", ""}}, {42}, true, false, "Lago della classe: 42."},
+        {"fish by fish", {{"pesce-per-pesce", ""}}, {std::nullopt, true}, false, false,
+         "Ricattura pesce per pesce: ogni cala di ricattura pesca i pesci uno per uno, come in un lago vero."},
+        {"no code written", {{"lago", ""}}, {}, false, true,
+         "Nell’indirizzo, dopo «?lago=», manca il codice della classe: per ora ogni lago sarà diverso."},
+        {"a wrong code", {{"lago", "07"}}, {}, false, true, "«07» non è un codice della classe: nell’indirizzo, dopo "
+         "«?lago=», serve un numero intero da 1 a 999999 senza zeri iniziali (42, non 0042). Per ora ogni lago sarà diverso."}
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const PageAddress got = readPageAddress([&](std::string_view name) {
+            const auto found = row.address.find(name);
+            return found == row.address.end() ? std::nullopt : std::optional(found->second);
+        });
+        EXPECT_EQ(got.settings, row.settings);
+        EXPECT_EQ(std::tuple(got.teacher, got.warning, got.note), std::tuple(row.teacher, row.warning, row.note));
+    }
 }
 
 int right(const TwipRect& r) { return r.left + r.width; }
@@ -130,24 +164,6 @@ TEST(Layout, KeepsItsLabelsBesideTheirBoxesAndConvertsBothEdgesToPixels) {
                   next++);
     }
     EXPECT_EQ(next, 29) << "every tab index once";
-}
-
-// After a click: the instructions when they changed, on one line, then each count box rewritten, with its caption.
-TEST(Announcement, SpeaksWhatAClickChangedInReadingOrder) {
-    // clang-format off
-    struct Row { const char* name; FieldTexts before, after; std::string words; };
-    const Row rows[] = {
-        {"nothing changed", {"Istruzioni.", "5"}, {"Istruzioni.", "5"}, ""},
-        {"instructions on one line", {"a"}, {"Prima riga.\r\n\r\nSeconda  riga. "}, "Prima riga. Seconda riga."},
-        {"counts with their captions", {"x", "1", "1"}, {"x", "245", "245", "", "", "", "", "", "", "3"},
-        "Individui catturati: 245. Individui da marcare: 245. Numero di cale: 3."},
-        {"emptied boxes say nothing", {"a", "9", "9"}, {"b"}, "b"}
-    };
-    // clang-format on
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(announcementFor(row.before, row.after), row.words);
-    }
 }
 
 // Every lake of a class code grows from the same seed; draws are uniform on [0, 1).

@@ -1,8 +1,10 @@
-// Catches a repeated experiment that strays from the steps' own arithmetic, and class entries misread or lost.
+// Catches a repeated experiment that strays from the steps' own arithmetic or teaches what a real lake would not do,
+// words that say other than what ran, and class entries misread or lost.
 #include "core/seeded_random_source.h"
 #include "doubles.h"
 #include "experiment/axis.h"
 #include "experiment/class_board.h"
+#include "experiment/experiment_words.h"
 #include "experiment/repeated_experiment.h"
 
 #include <gtest/gtest.h>
@@ -12,109 +14,154 @@
 namespace ricattura {
 namespace {
 
-const SimulationState kAfterEstimate{.hauls = 9,
-                                     .caught = 300,
-                                     .marked = 300,
-                                     .recaptured = 600,
-                                     .markedRecaptured = 6,
-                                     .markedShare = 0.0089,
-                                     .trueSize = 33600,
-                                     .estimate = 30000};
+using enum Variant;
 
-double middle95(const StrategyOutcome& o) { return *o.high - *o.low; }
+const EstimateMade kWorked{{.hauls = 9, .caught = 300, .marked = 300, .recaptured = 600, .markedRecaptured = 6,
+                            .markedShare = 0.0089, .trueSize = 33600, .estimate = 30000},
+                           6};
 
-TEST(RepeatedExperimentTest, SameExerciseSamePictureAndEveryRepetitionCountedOnce) {
-    const RepeatedExperiment e = repeatExercise(kAfterEstimate, 6);
-    const auto picture = [](const RepeatedExperiment& x) {
-        return std::array{x.outcomes[0].estimates, x.outcomes[1].estimates, x.outcomes[2].estimates};
-    };
-    EXPECT_EQ(picture(e), picture(repeatExercise(kAfterEstimate, 6)));
-    EXPECT_NE(picture(e), picture(repeatExercise(kAfterEstimate, 7)));
-    SimulationState otherEstimate = kAfterEstimate;
-    otherEstimate.estimate += 1;  // the same strategy, another exercise: another stream
-    EXPECT_NE(exerciseSeed(kAfterEstimate, 6), exerciseSeed(otherEstimate, 6));
-    for (std::size_t v = 0; v < kVariantCount; ++v) {
-        const StrategyOutcome& o = e.outcomes[v];
-        EXPECT_EQ(std::accumulate(o.verdicts.begin(), o.verdicts.end(), o.withoutEstimate), kRepetitions);
-        EXPECT_EQ(o.estimates.size() + static_cast<std::size_t>(o.withoutEstimate), std::size_t{kRepetitions});
-        const auto& bins = e.histogram.counts[v];
-        EXPECT_EQ(std::accumulate(bins.begin(), bins.end(), e.histogram.beyond[v]), int(o.estimates.size()));
-        EXPECT_LE(e.histogram.beyond[v], kRepetitions / 40) << "the axis reaches past the 97,5 % of every strategy";
-    }
-    EXPECT_EQ(std::pair(e.trueSize, e.studentEstimate), std::pair(33600.0, 30000.0)) << "the two marks on the picture";
-    EXPECT_GE(e.histogram.end(), std::max(e.trueSize, e.studentEstimate));
-}
+int within25(const StrategyOutcome& o) { return o.verdicts[0] + o.verdicts[1] + o.verdicts[2]; }
 
-TEST(RepeatedExperimentTest, ManyMarkedRecapturedCentreOnTheTruthAndTwiceTheMarkedNarrowTheSpread) {
-    FixedSeed seed(4242);
-    SeededRandomSource random(seed);
-    const StrategyOutcome many = repeatStrategy({20000, 2000, 20}, random);  // about 120 marked fish recaptured
-    EXPECT_NEAR(*many.median, 20000, 0.05 * 20000);
-    EXPECT_TRUE(many.low && many.high && *many.low < *many.median && *many.median < *many.high);
-    EXPECT_EQ(many.withoutEstimate, 0);
-    const RepeatedExperiment e = repeatExercise(kAfterEstimate, 6);
-    EXPECT_LT(middle95(e.outcomes[1]), middle95(e.outcomes[0]));
-}
-
-// One repetition of one haul, scripted: 100 fish, the expected marked share (0,1 of them), so m = 10 and the
-// estimate 100 x 100 / 10; and the two other strategies double what they say they double.
-TEST(RepeatedExperimentTest, RunsTheStepsOwnHaulAndEstimateForEachStrategy) {
-    testing::ScriptedRandom random;
-    random.script({testing::haulDraw(100), 0.5});
-    EXPECT_EQ(repeatStrategy({1000, 100, 1}, random, 1).estimates, std::vector<double>{1000});
-    EXPECT_TRUE(random.spentExactly());
-    const RepeatedExperiment e = repeatExercise(kAfterEstimate, 6);
-    EXPECT_EQ(std::tuple(e.outcomes[1].strategy.marked, e.outcomes[1].strategy.hauls, e.outcomes[2].strategy.marked,
-                         e.outcomes[2].strategy.hauls),
+TEST(RepeatedExperiment, RepeatsTheEstimateShownOnTheSameDrawsUnderBothRules) {
+    const RepeatedExperiment e = repeatExercise(kWorked, RecaptureRule::MarkedShare);
+    ASSERT_EQ(e.blocks.size(), 2U);
+    EXPECT_EQ(std::pair(e.blocks[0].rule, e.blocks[1].rule), std::pair(RecaptureRule::MarkedShare, RecaptureRule::FishByFish));
+    EXPECT_EQ(repeatExercise(kWorked, RecaptureRule::FishByFish).blocks.size(), 1U) << "one block is enough";
+    const auto estimates = [](const RepeatedExperiment& x) { return x.blocks[1].outcomes[2].estimates; };
+    EXPECT_EQ(estimates(e), estimates(repeatExercise(kWorked, RecaptureRule::MarkedShare)));
+    EXPECT_NE(estimates(e), estimates(repeatExercise({kWorked.state, 7}, RecaptureRule::MarkedShare)));
+    const auto strategies = variantsOf(kWorked);
+    EXPECT_EQ(std::tuple(strategies[1].marked, strategies[1].hauls, strategies[2].marked, strategies[2].hauls),
               std::tuple(600.0, 6, 300.0, 12));
-    EXPECT_LE(e.histogram.counts[0].size(), 70U) << "about sixty bins";
+    EXPECT_EQ(variantsOf({{.marked = 700, .trueSize = 1000}, 3})[1].marked, 1000) << "never more than the lake holds";
+    for (std::size_t v = 0; v < kVariantCount; ++v) {
+        SCOPED_TRACE(variantName(Variant(v)));
+        for (const ExperimentBlock& block : e.blocks) {
+            const StrategyOutcome& o = block.outcomes[v];
+            EXPECT_EQ(std::accumulate(o.verdicts.begin(), o.verdicts.end(), o.withoutEstimate), kRepetitions);
+            EXPECT_EQ(std::accumulate(block.counts[v].begin(), block.counts[v].end(), block.beyond[v]),
+                      static_cast<int>(o.estimates.size()));
+            if (o.high) EXPECT_LE(block.beyond[v], kRepetitions / 40) << "the axis reaches past every 97,5 % point";
+        }
+        // The same catches under both rules: the lake's guard, which counts fish only, stopped them alike.
+        EXPECT_EQ(e.blocks[0].outcomes[v].meanHauls, e.blocks[1].outcomes[v].meanHauls);
+    }
+    EXPECT_GE(e.histogram.end(), 2 * e.trueSize);
 }
 
-// What the page draws and writes: shares to the tenth, the verdicts' bands, round axis steps, quantiles between
-// neighbours, and the class's dots stacked where they would overlap on an axis a little past the largest value.
-TEST(ExperimentTexts, WriteSharesBandsAxesAndDotsAsDrawn) {
-    EXPECT_EQ(shareText(123) + "; " + shareText(1000) + "; " + shareText(5), "12,3 %; 100 %; 0,5 %");
-    EXPECT_EQ(strategyText({1000, 10, 1}) + "; " + strategyText({1000, 10, 2}),
-              "10 marcati, 1 cala; 10 marcati, 2 cale");
+// What the section teaches, on lakes where many marked fish come back: under the program's rule only more hauls
+// help; in a real lake twice the marked fish help about as much as twice the hauls, because what counts is how many
+// marked fish come back (as many in both).
+TEST(RepeatedExperiment, ARealLakeRewardsMarkingAsMuchAsFishing) {
+    // clang-format off
+    struct Row { const char* name; double trueSize; Strategy student; };
+    const Row rows[] = {{"3000 fish, 200 marked, 6 hauls", 3000, {200, 6}}, {"20000, 300, 10", 20000, {300, 10}},
+                        {"38000, 600, 12", 38000, {600, 12}}};
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::array strategies{row.student, Strategy{2 * row.student.marked, row.student.hauls},
+                                    Strategy{row.student.marked, 2 * row.student.hauls}};
+        FixedSeed seed(4242);
+        SeededRandomSource ruleDraws(seed), lakeDraws(seed);
+        const ExperimentBlock rule = repeatStrategies(row.trueSize, strategies, RecaptureRule::MarkedShare, ruleDraws);
+        const ExperimentBlock lake = repeatStrategies(row.trueSize, strategies, RecaptureRule::FishByFish, lakeDraws);
+        const auto [base, marked, hauls] = std::tuple(within25(lake.outcomes[0]), within25(lake.outcomes[1]),
+                                                      within25(lake.outcomes[2]));
+        EXPECT_GT(marked, base + 80) << "of 1000";
+        EXPECT_NEAR(marked, hauls, 30);
+        EXPECT_NEAR(lake.outcomes[1].meanMarkedRecaptured, 2 * lake.outcomes[0].meanMarkedRecaptured,
+                    0.1 * lake.outcomes[1].meanMarkedRecaptured);
+        EXPECT_NEAR(within25(rule.outcomes[1]), within25(rule.outcomes[0]), 20);
+        EXPECT_GT(within25(rule.outcomes[2]), within25(rule.outcomes[0]) + 80);
+    }
+}
+
+// The middle 95 % by nearest rank, a repetition without an estimate counted as endlessly large: there when at least
+// 97,5 % of the repetitions gave an estimate, said to be missing otherwise.
+TEST(RepeatedExperiment, ShowsTheMiddleOnlyWhereNearlyEveryRepetitionGaveAnEstimate) {
+    for (int without : {1, 2}) {
+        SCOPED_TRACE(without);
+        testing::ScriptedRandom random;  // 40 repetitions of one haul of 100 (two drawn, for twice the hauls)
+        for (int r = 0; r < 40; ++r) random.script({testing::haulDraw(100), r < without ? 0 : 0.5, 0, 0});
+        const ExperimentBlock block =
+            repeatStrategies(1000, {Strategy{100, 1}, {100, 1}, {100, 2}}, RecaptureRule::MarkedShare, random, 40);
+        const StrategyOutcome& o = block.outcomes[0];
+        EXPECT_EQ(o.withoutEstimate, without);
+        EXPECT_EQ(o.high.has_value(), without == 1) << "39 of 40 is 97,5 %";
+        EXPECT_EQ(std::tuple(o.median, o.low, o.meanMarkedRecaptured), std::tuple(1000, 1000, (40 - without) * 10 / 40.0));
+        EXPECT_EQ(middleText(o), without == 1 ? "fra 1000 e 1000" : "non si può dire: 2 prove su 1000 senza stima");
+    }
+}
+
+// What the page writes: what each strategy actually ran, shares as counts of 1000, bands, axes and dots as drawn.
+TEST(ExperimentWords, SayWhatRanInTheWindowsWords) {
+    RepeatedExperiment e;
+    e.trueSize = 1000;
+    e.caught = 300;
+    StrategyOutcome o;
+    // clang-format off
+    struct Row { const char* name; Strategy strategy; double meanHauls; std::string text; };
+    const Row rows[] = {
+        {"as run", {250, 1}, 1, "250 pesci marcati, 1 cala di ricattura"},
+        {"more than caught", {500, 8}, 8, "500 pesci marcati (servirebbe catturarne di più), 8 cale di ricattura"},
+        {"the whole lake", {1000, 8}, 8, "1000 pesci marcati (tutti quelli del lago), 8 cale di ricattura"},
+        {"stopped by the guard", {250, 16}, 13.24, "250 pesci marcati, 16 cale di ricattura (in media 13,2: il lago non ne permetteva di più)"}
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        o.strategy = row.strategy;
+        o.meanHauls = row.meanHauls;
+        EXPECT_EQ(strategyText(o, e), row.text);
+    }
+    EXPECT_EQ(frequencyText(144) + "; " + beyondText(21, 100000), "144 su 1000; 21 stime oltre 100.000 (fuori dal grafico)");
     std::string bands;
     for (std::size_t v = 0; v < kVerdictCount; ++v) bands += verdictBand(Verdict(v)) + "; ";
-    EXPECT_EQ(bands, "sotto il 5 %; dal 5 al 10 %; dal 10 al 25 %; dal 25 al 50 %; 50 % o più; ");
-    for (const auto& [span, step] :
-         {std::pair{0.3, 0.5}, {1.0, 1.0}, {1.5, 2.0}, {3.0, 5.0}, {7.0, 10.0}, {23.0, 50.0}})
+    EXPECT_EQ(bands, "sotto il 5\u00a0%; da 5 a meno di 10\u00a0%; da 10 a meno di 25\u00a0%; da 25 a meno di 50\u00a0%; "
+                     "50\u00a0% o più; ");
+    for (const auto& [span, step] : {std::pair{0.3, 0.5}, {1.0, 1.0}, {1.5, 2.0}, {3.0, 5.0}, {7.0, 10.0}, {23.0, 50.0}})
         EXPECT_EQ(niceStep(span), step) << span;
     EXPECT_EQ(axisTicks(120), (std::vector<double>{0, 50, 100}));
-    EXPECT_EQ(std::tuple(quantile({10, 20, 30, 40}, 0.5), quantile({10, 20, 30, 40}, 1), quantile({}, 0.5)),
-              std::tuple(25, 40, std::nullopt));
-    const DotPlot plot = dotPlot({200, 200, 900}, 1000);  // 1000 and 5 % more on an axis of 500s
-    EXPECT_EQ(std::tuple(plot.end, plot.ticks, plot.dots[1].level, plot.dots[2].level),
-              std::tuple(1500, std::vector<double>{0, 500, 1000, 1500}, 1, 0));
+    EXPECT_EQ(std::tuple(median({4, 1, 3, 10}), median({})), std::tuple(3.5, std::nullopt));
+    const DotPlot plot = dotPlot({200, 200, 900, 300, 5000}, 1000);  // 1000 and 5 % more on an axis of 500s
+    EXPECT_EQ(std::tuple(plot.end, plot.ticks, plot.dots[1].level, plot.dots[2].level, plot.beyond),
+              std::tuple(1500, std::vector<double>{0, 500, 1000, 1500}, 1, 0, 1));
 }
 
-TEST(ClassBoardTest, ReadsWholeNumbersWithThousandsDotsAndListsTheRest) {
+TEST(ClassBoard, ReadsWholeNumbersAndNeverSplitsOneInTwo) {
     // clang-format off
-    struct Row { const char* name; std::string typed; std::vector<double> estimates; std::vector<std::string> notUnderstood; };
+    struct Row { const char* name; std::string typed; std::vector<double> estimates; int without; std::vector<NotUnderstood> bad; };
     const Row rows[] = {
-        {"separators, thousands dots, leading zeros", "1200\n1.234; 30 000\t007\r\n123.456 0000000000042 0",
-        {1200, 1234, 30, 0, 7, 123456, 42, 0}, {}}, {"misplaced dots, fractions, signs, words",
-        "  12.34 1.234.567 1,5 -3 ;; 1234.567 abc 1.23 .123 1.234. 1..234", {1234567},
-        {"12.34", "1,5", "-3", "1234.567", "abc", "1.23", ".123", "1.234.", "1..234"}},
-        {"ten digits", "9999999999 999999999", {999999999}, {"9999999999"}}, {"nothing", "", {}, {}}
+        {"separators and thousands dots", "1200\n1.234; 30000\t7\r\n123.456", {1200, 1234, 30000, 7, 123456}, 0, {}},
+        {"groups without an estimate", "nessuna 41000 - Nessuna", {41000}, 3, {}},
+        {"thousands after a blank", "12 500\n38 226 9\n1 234 567", {9}, 0,
+         {{"12 500", "un solo numero si scrive senza spazi (12500); più stime vanno su righe diverse"},
+          {"38 226", "un solo numero si scrive senza spazi (38226); più stime vanno su righe diverse"},
+          {"1 234 567", "un solo numero si scrive senza spazi (1234567); più stime vanno su righe diverse"}}},
+        {"zero and leading zeros", "0 007 0.500", {}, 0,
+         {{"0", "una stima di 0 pesci non è possibile"}, {"007", "scrivilo senza zeri iniziali"},
+          {"0.500", "scrivilo senza zeri iniziali"}}},
+        {"misplaced dots, fractions, signs, words", "12.34 1.234.567 1,5 -3 ;; 1234.567 abc .123 1.234.", {1234567}, 0,
+         {{"12.34", ""}, {"1,5", ""}, {"-3", ""}, {"1234.567", ""}, {"abc", ""}, {".123", ""}, {"1.234.", ""}}},
+        {"ten digits", "9999999999 999999999", {999999999}, 0, {{"9999999999", ""}}},
+        {"nothing", "", {}, 0, {}}
     };
     // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const ClassEntries read = parseClassEntries(row.typed);
-        EXPECT_EQ(read.estimates, row.estimates);
-        EXPECT_EQ(read.notUnderstood, row.notUnderstood);
+        EXPECT_EQ(std::tuple(read.estimates, read.withoutEstimate, read.notUnderstood),
+                  std::tuple(row.estimates, row.without, row.bad));
     }
     std::string many;
-    for (int i = 1; i <= 503; ++i) many += (i == 2 ? "x" : std::to_string(i)) + " ";
+    for (int i = 1; i <= 503; ++i) many += (i == 2 ? "x" : std::to_string(i)) + ";";
     const ClassEntries capped = parseClassEntries(many);
-    EXPECT_EQ(capped.estimates.size() + capped.notUnderstood.size(), kMaxClassEntries);
-    EXPECT_EQ(capped.ignored, 3U);
-    EXPECT_EQ(capped.estimates.back(), 500);
-    EXPECT_EQ(median({4, 1, 3, 10}), 3.5);
-    EXPECT_TRUE(revealText(100, {1, 2, 3, 4, 5}).ends_with("(non molto accurata): 4; 50 % o più (non ci siamo): 5."));
+    EXPECT_EQ(std::tuple(capped.estimates.size() + capped.notUnderstood.size(), capped.ignored, capped.estimates.back()),
+              std::tuple(kMaxClassEntries, 3U, 500.0));
+    EXPECT_EQ(classSummary(parseClassEntries("40000 30000 - abc")),
+              "Stime lette: 2; mediana della classe: 35.000. Gruppi senza stima: 1. Voci non comprese: 1 (sono elencate "
+              "qui sotto: correggile e disegna di nuovo).");
     EXPECT_EQ(bandCounts({100, 104.9, 95, 110, 125, 150, 49}, 100), (std::array<int, kVerdictCount>{2, 1, 1, 1, 2}));
 }
 

@@ -1,8 +1,10 @@
 // Catches a step that computes, writes, draws or switches otherwise than the exercise's rules say.
+#include "core/seeded_random_source.h"
 #include "doubles.h"
 #include "steps/capture.h"
 #include "steps/estimate.h"
 #include "steps/guidance.h"
+#include "steps/hypergeometric.h"
 #include "steps/lake_creation.h"
 #include "steps/recapture.h"
 
@@ -41,7 +43,7 @@ TEST(Steps, WriteTheirInstructionsWordForWord) {
         "Una volta marcati 100 individui, puoi procedere a riimetterli nel lago cliccando sul bottone 4."},
         {"release", [&] { releaseMarked(view); },
         "Trascorso un tempo sufficiente a disperdere gli individui marcati, puoi procedere alle ricatture cliccando "
-        "sul bottone 5."}, {"recapture", [&] { recaptureHaul(state, view, random); },
+        "sul bottone 5."}, {"recapture", [&] { recaptureHaul(state, view, random, RecaptureRule::MarkedShare); },
         "Anche in questo caso puoi effettuare più cale cliccando ancora sul bottone 5.\r\npuoi ottenere una stima del "
         "numero totale presente nel lago sapendo che il rapporto fra marcati e totale è teoricamente uguale a quello "
         "fra i ricatturati marcati ed il totale dei ricatturati.\r\nPer effettuare questo calcolo clicca sul bottone "
@@ -151,7 +153,7 @@ TEST(RecaptureHaul, StopsBeforeTheLakeCouldEmptyAndOffersAnEstimateOnceMarkedFis
             .hauls = 4, .marked = 100, .recaptured = row.before, .markedShare = 0.1, .trueSize = 1000};
         ScriptedRandom random;
         random.script({haulDraw(row.haul), row.r});
-        recaptureHaul(state, view, random);
+        recaptureHaul(state, view, random, RecaptureRule::MarkedShare);
         const double m = row.haul * 2 * row.r * 0.1;
         EXPECT_EQ(state, (SimulationState{.hauls = 5,
                                           .marked = 100,
@@ -163,6 +165,61 @@ TEST(RecaptureHaul, StopsBeforeTheLakeCouldEmptyAndOffersAnEstimateOnceMarkedFis
         EXPECT_EQ(view.enabled[indexOf(EstimatePopulation)], row.estimateOffered);
         EXPECT_EQ(view.text(MarkedRecaptured), decimalText(std::floor(m + 0.5)));
     }
+}
+
+// Fish by fish: the same two draws a haul, whole marked fish taken from those still in the lake, never more than it
+// holds, a fraction of a marked fish never counted.
+TEST(RecaptureHaul, FishByFishTakesWholeMarkedFishFromThoseLeft) {
+    // clang-format off
+    struct Row { const char* name; double marked, markedRecaptured, trueSize, haul, r, expected; };
+    const Row rows[] = {
+        {"half a marked fish is none", 10.5, 10, 1000, 50, 0.999, 0}, {"more marked than the lake holds", 5000, 0, 1000, 109, 0, 109},
+        {"the last marked fish", 12.5, 11, 1000, 109, 1 - 1e-12, 1}, {"all but one fish caught", 20, 0, 110, 109, 1 - 1e-12, 20}
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        SimulationState state{.marked = row.marked, .markedRecaptured = row.markedRecaptured, .trueSize = row.trueSize};
+        ScriptedRandom random;
+        random.script({haulDraw(row.haul), row.r});
+        drawRecaptureHaul(state, random, RecaptureRule::FishByFish);
+        EXPECT_TRUE(random.spentExactly());
+        EXPECT_EQ(state.markedRecaptured - row.markedRecaptured, row.expected);
+        EXPECT_EQ(state.recaptured, row.haul);
+    }
+}
+
+// The haul's marked fish follow the hypergeometric law: its mean and variance over many hauls, within sampling
+// error, and every count in its range.
+TEST(Hypergeometric, DrawsTheLawOfFishTakenOneByOne) {
+    // clang-format off
+    struct Row { const char* name; double fish, marked, caught; };
+    const Row rows[] = {{"a small lake", 10, 4, 5}, {"few marked", 33600, 300, 105}, {"half marked", 200, 100, 109},
+                        {"nearly all marked", 120, 118, 109}, {"a large sample", 2000, 150, 1500}};
+    // clang-format on
+    FixedSeed seed(7);
+    SeededRandomSource random(seed);
+    constexpr int kHauls = 40'000;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const double p = row.marked / row.fish;
+        const double mean = row.caught * p;
+        const double variance = mean * (1 - p) * (row.fish - row.caught) / (row.fish - 1);
+        double sum = 0, squares = 0, lowest = row.caught, highest = 0;
+        for (int i = 0; i < kHauls; ++i) {
+            const double m = hypergeometricDraw(random.draw(), row.fish, row.marked, row.caught);
+            sum += m;
+            squares += m * m;
+            lowest = std::min(lowest, m);
+            highest = std::max(highest, m);
+        }
+        const double sampleMean = sum / kHauls, sampleVariance = squares / kHauls - sampleMean * sampleMean;
+        EXPECT_NEAR(sampleMean, mean, 4 * std::sqrt(variance / kHauls));  // four standard errors
+        EXPECT_NEAR(sampleVariance, variance, 0.05 * variance + 1e-9);
+        EXPECT_TRUE(lowest >= std::max(0.0, row.caught - (row.fish - row.marked)) && highest <= std::min(row.caught, row.marked));
+    }
+    EXPECT_EQ(hypergeometricDraw(0, 10, 4, 5), 0);  // the first count whose chance is not negligible
+    EXPECT_EQ(hypergeometricDraw(std::nextafter(1.0, 0.0), 10, 4, 5), 4);
 }
 
 TEST(EstimatePopulation, RoundsMAndTheEstimateHalfUpAndRefusesWithoutMarkedFish) {

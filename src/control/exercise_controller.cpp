@@ -28,8 +28,8 @@ void ExerciseController::ViewMirror::setEnabled(Button button, bool enabled) {
 
 void ExerciseController::ViewMirror::announce(const std::string& words) { view_.announce(words); }
 
-ExerciseController::ExerciseController(MainView& view, RandomSource& random, ExitRequest exit)
-    : view_(view), random_(random), exit_(std::move(exit)) {}
+ExerciseController::ExerciseController(MainView& view, RandomSource& random, ExitRequest exit, RecaptureRule rule)
+    : view_(view), random_(random), exit_(std::move(exit)), rule_(rule) {}
 
 void ExerciseController::start() { showIntro(); }
 
@@ -50,9 +50,11 @@ void ExerciseController::dispatch(Button button) {
         case Button::ReleaseMarked: releaseMarked(view_); break;
         case Button::RecaptureHaul:
             ++recaptureHauls_;
-            recaptureHaul(state_, view_, random_);
+            recaptureHaul(state_, view_, random_, rule_);
             break;
-        case Button::EstimatePopulation: estimatePopulation(state_, view_); break;
+        case Button::EstimatePopulation:
+            if (estimatePopulation(state_, view_)) estimateShown_ = EstimateMade{state_, recaptureHauls_};
+            break;
         case Button::Compare:
             compareWithReal(state_, view_);
             compared_ = true;
@@ -76,6 +78,7 @@ void ExerciseController::reset(WindowPart part) {
     state_ = SimulationState{};
     recaptureHauls_ = 0;
     compared_ = false;
+    estimateShown_.reset();
     const auto atStart = enabledAtStart();
     for (std::size_t b = 0; b < kButtonCount; ++b)
         if (part == WindowPart::All || Button(b) != Button::Exit) view_.setEnabled(Button(b), atStart[b]);

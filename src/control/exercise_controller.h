@@ -1,12 +1,15 @@
 #pragma once
 
-#include "core/announcement.h"
+#include "control/announcement.h"
 #include "core/main_view.h"
 #include "core/random_source.h"
 #include "core/simulation_state.h"
+#include "steps/estimate.h"
+#include "steps/recapture.h"
 
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace ricattura {
 
@@ -15,7 +18,8 @@ class ExerciseController {
 public:
     using ExitRequest = std::function<void()>;
 
-    ExerciseController(MainView& view, RandomSource& random, ExitRequest exit);
+    ExerciseController(MainView& view, RandomSource& random, ExitRequest exit,
+                       RecaptureRule rule = RecaptureRule::MarkedShare);
 
     // Run once the window stands in its initial state: writes the opening instructions.
     void start();
@@ -31,6 +35,10 @@ public:
     int recaptureHauls() const { return recaptureHauls_; }
     // Whether the estimate has been compared with the true size since the exercise began.
     bool compared() const { return compared_; }
+    // The exercise as it stood at the estimate shown in «Numero stimato»: later hauls change nothing here until the
+    // next estimate. None before the first.
+    const std::optional<EstimateMade>& estimateShown() const { return estimateShown_; }
+    RecaptureRule rule() const { return rule_; }
 
 private:
     // Passes every call through to the window while remembering what it shows and which buttons respond.
@@ -60,9 +68,11 @@ private:
     ViewMirror view_;
     RandomSource& random_;
     ExitRequest exit_;
+    RecaptureRule rule_;
     SimulationState state_;
     int recaptureHauls_ = 0;
     bool compared_ = false;
+    std::optional<EstimateMade> estimateShown_;
 };
 
 }  // namespace ricattura

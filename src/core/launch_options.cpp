@@ -11,25 +11,35 @@ constexpr std::size_t kMostCodeDigits = 6;
 constexpr std::size_t kMostScaleDecimals = 2;  // 1,25 is as fine as a projector needs
 constexpr std::string_view kLakeOption = "--lago";
 constexpr std::string_view kScaleOption = "--scala";
+constexpr std::string_view kFishByFishOption = "--pesce-per-pesce";
+constexpr std::string_view kFishByFishWords = "pesce per pesce";
 
 constexpr const char* kHelp =
-    "Uso: ricattura [--lago N] [--scala F]\n"
+    "Uso: ricattura [--lago N] [--pesce-per-pesce] [--scala F]\n"
     "\n"
     "Simulazione didattica del metodo di cattura, marcatura e ricattura per stimare\n"
     "quanti pesci vivono in un lago immaginario (stimatore di Lincoln-Petersen).\n"
     "\n"
-    "  --lago N      lago della classe: con lo stesso N (da 1 a 999999, senza zeri\n"
-    "                iniziali) ogni studente ottiene lo stesso lago, e «Riparti» lo\n"
-    "                ripropone\n"
-    "  --scala F     finestra F volte più grande, per un proiettore o una LIM:\n"
-    "                F va da 1 a 4, anche con i decimali (1,5)\n"
-    "  -h, --help    mostra questo aiuto ed esce\n"
-    "  --version     mostra la versione ed esce\n";
+    "  --lago N            lago della classe: con lo stesso codice N (da 1 a 999999,\n"
+    "                      senza zeri iniziali) ogni studente ottiene lo stesso lago,\n"
+    "                      e «Riparti» lo ripropone\n"
+    "  --pesce-per-pesce   le cale di ricattura pescano i pesci uno per uno, come in\n"
+    "                      un lago vero, invece di estrarre a caso la quota di marcati\n"
+    "  --scala F           finestra F volte più grande, per un proiettore o una LIM:\n"
+    "                      F va da 1 a 4, con al massimo due decimali (1,5 o 1,25);\n"
+    "                      su schermi alti 768 o 800 pixel usate --scala 1,5\n"
+    "  -h, --help          mostra questo aiuto ed esce\n"
+    "  --version           mostra la versione ed esce\n"
+    "\n"
+    "Esempio: ricattura --lago 123 --scala 1,5\n";
 
 std::string quoted(std::string_view text) { return "«" + std::string(text) + "»"; }
 
 LaunchOptions refuse(const std::string& why) {
-    return {LaunchOptions::Action::Refuse, std::nullopt, kSmallestScale, "ricattura: " + why};
+    LaunchOptions refused;
+    refused.action = LaunchOptions::Action::Refuse;
+    refused.refusal = "ricattura: " + why;
+    return refused;
 }
 
 std::string missing(std::string_view option, std::string_view what, std::string_view example) {
@@ -86,9 +96,10 @@ std::optional<double> parseScale(std::string_view text) {
     return scale;
 }
 
-std::string windowTitle(std::optional<LakeCode> code) {
+std::string windowTitle(const ExerciseSettings& settings) {
     std::string title = kWindowTitle;
-    if (code) title += " – lago della classe " + std::to_string(*code);
+    if (settings.code) title += ", lago della classe " + std::to_string(*settings.code);
+    if (settings.fishByFish) title += ", " + std::string(kFishByFishWords);
     return title;
 }
 
@@ -96,8 +107,8 @@ const char* helpText() { return kHelp; }
 
 std::string notALakeCode(std::string_view written) {
     return quoted(written) +
-           " non è un codice del lago. Scrivi un numero intero da 1 a 999999, senza zeri iniziali: "
-           "42, non 0042.";
+           " non è un codice della classe: serve un numero intero da 1 a 999999, senza zeri "
+           "iniziali (42, non 0042).";
 }
 
 LaunchOptions parseCommandLine(const std::vector<std::string_view>& args) {
@@ -112,12 +123,15 @@ LaunchOptions parseCommandLine(const std::vector<std::string_view>& args) {
             help = true;
         } else if (arg == "--version") {
             version = true;
+        } else if (arg == kFishByFishOption) {
+            if (options.settings.fishByFish) return refuse(repeated(kFishByFishOption));
+            options.settings.fishByFish = true;
         } else if (const OptionValue lake = valueOf(kLakeOption, args, i); lake.found) {
-            if (!lake.value) return refuse(missing(kLakeOption, "il codice del lago", "42"));
+            if (!lake.value) return refuse(missing(kLakeOption, "il codice della classe", "42"));
             if (lakeGiven) return refuse(repeated(kLakeOption));
             lakeGiven = true;
-            options.lakeCode = parseLakeCode(*lake.value);
-            if (!options.lakeCode) return refuse(notALakeCode(*lake.value));
+            options.settings.code = parseLakeCode(*lake.value);
+            if (!options.settings.code) return refuse(notALakeCode(*lake.value));
         } else if (const OptionValue scale = valueOf(kScaleOption, args, i); scale.found) {
             if (!scale.value) return refuse(missing(kScaleOption, "il fattore di ingrandimento", "2"));
             if (scaleGiven) return refuse(repeated(kScaleOption));
@@ -125,12 +139,13 @@ LaunchOptions parseCommandLine(const std::vector<std::string_view>& args) {
             const std::optional<double> factor = parseScale(*scale.value);
             if (!factor)
                 return refuse(quoted(*scale.value) +
-                              " non è un fattore di ingrandimento. Scrivi un numero da 1 a 4, "
-                              "anche con i decimali: 2 oppure 1,5.");
+                              " non è un fattore di ingrandimento. Scrivi un numero da 1 a 4, con al massimo due "
+                              "decimali: 2 oppure 1,5.");
             options.scale = *factor;
         } else {
             return refuse(quoted(arg) +
-                          " non è un’opzione di ricattura. Le opzioni sono elencate da ricattura --help.");
+                          " non è un’opzione di Ricattura. Per l’elenco delle opzioni scrivi ricattura "
+                          "--help.");
         }
     }
     if (help)
@@ -138,6 +153,31 @@ LaunchOptions parseCommandLine(const std::vector<std::string_view>& args) {
     else if (version)
         options.action = LaunchOptions::Action::Version;
     return options;
+}
+
+PageAddress readPageAddress(const AddressParameter& parameter) {
+    PageAddress address;
+    std::string note;
+    if (const std::optional<std::string> written = parameter("lago")) {
+        address.settings.code = parseLakeCode(*written);
+        address.warning = !address.settings.code;
+        if (address.settings.code)
+            note = "Lago della classe: " + *written + ".";
+        else if (written->empty())
+            note = "Nell’indirizzo, dopo «?lago=», manca il codice della classe: per ora ogni lago sarà diverso.";
+        else
+            note = quoted(*written) +
+                   " non è un codice della classe: nell’indirizzo, dopo «?lago=», serve un numero "
+                   "intero da 1 a 999999 senza zeri iniziali (42, non 0042). Per ora ogni lago "
+                   "sarà diverso.";
+    }
+    address.settings.fishByFish = parameter("pesce-per-pesce").has_value();
+    if (address.settings.fishByFish)
+        note += std::string(note.empty() ? "" : " ") +
+                "Ricattura pesce per pesce: ogni cala di ricattura pesca i pesci uno per uno, come in un lago vero.";
+    address.teacher = parameter("insegnante").has_value();
+    address.note = note;
+    return address;
 }
 
 }  // namespace ricattura

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,8 +9,8 @@
 
 namespace ricattura {
 
-// A class lake code: every lake the program makes grows from this number instead of the clock,
-// so a whole class works on the same lake and «Riparti» brings it back.
+// A class code: every lake the program makes grows from this number instead of the clock, so a whole class works on
+// the same lake and «Riparti» brings it back.
 using LakeCode = std::uint32_t;
 
 // A code is 1 to 999999, written as plain digits: "^[1-9][0-9]{0,5}$".
@@ -19,14 +20,22 @@ std::optional<LakeCode> parseLakeCode(std::string_view text);
 inline constexpr double kSmallestScale = 1;
 inline constexpr double kLargestScale = 4;
 
-// A scale is a number from 1 to 4, with a decimal comma or point: "2", "1,5", "2.25".
+// A scale is a number from 1 to 4 with at most two decimals, after a comma or a point: "2", "1,5", "2.25".
 std::optional<double> parseScale(std::string_view text);
 
-// Why a text is no class lake code, and what to write instead: the command line and the page say it alike.
-std::string notALakeCode(std::string_view written);
+// What the teacher chose for the exercise, in the page's address or on the command line.
+struct ExerciseSettings {
+    std::optional<LakeCode> code;  // the class code
+    bool fishByFish = false;       // step 5 draws each haul's marked fish from the lake, fish by fish
+    bool operator==(const ExerciseSettings&) const = default;
+};
 
-// The window's title, naming the class lake when there is one.
-std::string windowTitle(std::optional<LakeCode> code);
+// The window's title, naming the class lake and the fish-by-fish recapture when chosen; commas, not dashes, so
+// that a screen reader reads it as it is written.
+std::string windowTitle(const ExerciseSettings& settings);
+
+// Why a text is no class code, and what to write instead: the command line and the page say it alike.
+std::string notALakeCode(std::string_view written);
 
 // What `ricattura --help` prints: the one place the options are described on the command line.
 const char* helpText();
@@ -35,12 +44,25 @@ const char* helpText();
 struct LaunchOptions {
     enum class Action { Run, Help, Version, Refuse };
     Action action = Action::Run;
-    std::optional<LakeCode> lakeCode;
+    ExerciseSettings settings;
     double scale = kSmallestScale;
     std::string refusal;  // for Refuse: one line saying what was wrong and what to type instead
 };
 
-// Reads the arguments after the program's name: --lago N, --lago=N, --scala F, --scala=F, -h, --help, --version.
+// Reads the arguments after the program's name: --lago N, --lago=N, --pesce-per-pesce, --scala F, --scala=F, -h,
+// --help, --version.
 LaunchOptions parseCommandLine(const std::vector<std::string_view>& args);
+
+// What the page's address asks for: ?lago=N, &pesce-per-pesce, &insegnante (the teacher's view, with the class
+// board); and the line the page shows under its heading about it, a warning when the address says something wrong.
+struct PageAddress {
+    ExerciseSettings settings;
+    bool teacher = false;
+    std::string note;
+    bool warning = false;
+};
+// `parameter` gives the address's value of a name, empty for a name alone, none for a name not there.
+using AddressParameter = std::function<std::optional<std::string>(std::string_view name)>;
+PageAddress readPageAddress(const AddressParameter& parameter);
 
 }  // namespace ricattura

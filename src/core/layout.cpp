@@ -13,6 +13,11 @@ int twipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPi
 
 }  // namespace
 
+const char* spokenName(Field field) {
+    const char* name = kBoxes[indexOf(field)].spokenName;
+    return *name ? name : kLabels[indexOf(field)].caption;
+}
+
 PixelRect toPixels(const TwipRect& r) {
     const int left = twipsToPixels(r.left);
     const int top = twipsToPixels(r.top);

@@ -49,7 +49,7 @@ struct BoxLayout {
     int tabIndex;
     bool editable;
     bool multiLine;
-    const char* description;  // for a screen reader, where two boxes share a caption; else empty
+    const char* spokenName;  // what a screen reader calls it where its caption is not enough; else empty
 };
 
 // Each label names the box of the same index.
@@ -91,10 +91,10 @@ inline constexpr std::array<ButtonLayout, kButtonCount> kButtons{{
 // Indexed by Field.
 inline constexpr std::array<BoxLayout, kFieldCount> kBoxes{{
     {"Text1", {3600, 360, 3015, 2415}, 0, false, true, ""},
-    {"Text2", {2160, 1320, 1080, 400}, 5, false, false, "Cattura: pesci presi con le cale del bottone 2"},
+    {"Text2", {2160, 1320, 1080, 400}, 5, false, false, "Individui catturati nella cattura"},
     {"Text3", {2160, 1800, 1080, 400}, 6, true, false, ""},
-    {"Text4", {2280, 4200, 960, 400}, 9, false, false, "Ricattura: pesci presi con le cale del bottone 5"},
-    {"Text5", {2280, 4680, 960, 400}, 10, false, false, ""},
+    {"Text4", {2280, 4200, 960, 400}, 9, false, false, "Individui catturati nella ricattura"},
+    {"Text5", {2280, 4680, 960, 400}, 10, false, false, "Individui marcati tra i ricatturati"},
     {"Text6", {2280, 5880, 960, 400}, 12, false, false, ""},
     {"Text7", {5640, 3600, 960, 400}, 14, false, false, ""},
     {"Text8", {5640, 4080, 960, 400}, 15, false, false, ""},
@@ -121,6 +121,9 @@ struct ControlRef {
     enum class Kind { Button, Box, Label } kind;
     std::size_t index;
 };
+
+// What a screen reader calls a box: its caption, or a longer name where two captions are alike.
+const char* spokenName(Field field);
 
 // Converts both edges, so controls that share an edge in twips share it in pixels too.
 PixelRect toPixels(const TwipRect& r);

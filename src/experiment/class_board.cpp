@@ -3,7 +3,7 @@
 #include "core/seeded_random_source.h"
 #include "core/number_text.h"
 #include "experiment/axis.h"
-#include "experiment/repeated_experiment.h"
+#include "experiment/experiment_words.h"
 #include "steps/lake_creation.h"
 
 #include <algorithm>
@@ -17,15 +17,16 @@ constexpr std::size_t kMostDigits = 9;  // far beyond any lake, and exact in a d
 constexpr std::size_t kGroupDigits = 3;
 constexpr double kDecimalBase = 10;
 constexpr double kMarginPastTop = 1.05;
-constexpr double kStackColumns = 75;  // dots closer than this share of the axis are stacked
+constexpr double kBulkPastMedian = 3;  // the axis reaches three times the class's median, no further
+constexpr double kStackColumns = 75;   // dots closer than this share of the axis are stacked
 
 bool isSeparator(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v' || c == ';';
 }
+bool isAllDigits(std::string_view t) { return !t.empty() && std::all_of(t.begin(), t.end(), isDigit); }
 
 // Plain digits, or a first group of one to three digits and then groups of exactly three, joined by dots.
-std::optional<double> wholeNumber(std::string_view token) {
-    const bool grouped = token.find('.') != std::string_view::npos;
+std::optional<std::string> digitsOf(std::string_view token) {
     std::string digits;
     std::size_t groups = 0, groupLength = 0;
     for (char c : token) {
@@ -40,33 +41,73 @@ std::optional<double> wholeNumber(std::string_view token) {
         digits += c;
         ++groupLength;
     }
-    if (grouped && groupLength != kGroupDigits) return std::nullopt;
-    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
-    if (digits.empty() || digits.size() > kMostDigits) return std::nullopt;
-    double value = 0;
-    for (char c : digits) value = value * kDecimalBase + (c - '0');
-    return value;
+    if (groups > 0 && groupLength != kGroupDigits) return std::nullopt;
+    return digits;
+}
+
+// One entry: an estimate, a group without one, or what is wrong with it.
+void read(std::string_view token, ClassEntries& entries) {
+    if (token == "-" || token == "nessuna" || token == "Nessuna") {
+        ++entries.withoutEstimate;
+        return;
+    }
+    const std::optional<std::string> digits = digitsOf(token);
+    if (digits && digits->size() <= kMostDigits && digits->front() != '0') {
+        double value = 0;
+        for (char c : *digits) value = value * kDecimalBase + (c - '0');
+        entries.estimates.push_back(value);
+        return;
+    }
+    std::string hint;
+    if (digits && digits->find_first_not_of('0') == std::string::npos)
+        hint = "una stima di 0 pesci non è possibile";
+    else if (digits && digits->front() == '0')
+        hint = "scrivilo senza zeri iniziali";
+    entries.notUnderstood.push_back({std::string(token), hint});
 }
 
 }  // namespace
 
 ClassEntries parseClassEntries(std::string_view typed) {
-    ClassEntries entries;
+    // The entries, each with whether only blanks part it from the one before.
+    std::vector<std::pair<std::string_view, bool>> tokens;
+    bool blanksOnly = false;
     for (std::size_t i = 0; i < typed.size();) {
         if (isSeparator(typed[i])) {
+            blanksOnly = blanksOnly && typed[i] == ' ';
             ++i;
             continue;
         }
         std::size_t end = i;
         while (end < typed.size() && !isSeparator(typed[end])) ++end;
-        const std::string_view token = typed.substr(i, end - i);
+        tokens.emplace_back(typed.substr(i, end - i), blanksOnly && !tokens.empty());
         i = end;
-        if (entries.estimates.size() + entries.notUnderstood.size() == kMaxClassEntries)
+        blanksOnly = true;
+    }
+    ClassEntries entries;
+    for (std::size_t t = 0; t < tokens.size(); ++t) {
+        // «12 500»: one to three digits, then groups of exactly three after a blank. One number or two? Never guess.
+        std::size_t last = t;
+        if (isAllDigits(tokens[t].first) && tokens[t].first.size() <= kGroupDigits && tokens[t].first.front() != '0')
+            while (last + 1 < tokens.size() && tokens[last + 1].second && isAllDigits(tokens[last + 1].first) &&
+                   tokens[last + 1].first.size() == kGroupDigits)
+                ++last;
+        if (entries.estimates.size() + entries.notUnderstood.size() +
+                static_cast<std::size_t>(entries.withoutEstimate) ==
+            kMaxClassEntries) {
             ++entries.ignored;
-        else if (const auto value = wholeNumber(token))
-            entries.estimates.push_back(*value);
-        else
-            entries.notUnderstood.emplace_back(token);
+        } else if (last > t) {
+            const char* begin = tokens[t].first.data();
+            const std::string_view grouped(
+                begin, static_cast<std::size_t>(tokens[last].first.data() - begin) + tokens[last].first.size());
+            std::string joined;
+            for (std::size_t g = t; g <= last; ++g) joined += tokens[g].first;
+            entries.notUnderstood.push_back({std::string(grouped), "un solo numero si scrive senza spazi (" + joined +
+                                                                       "); più stime vanno su righe diverse"});
+        } else {
+            read(tokens[t].first, entries);
+        }
+        t = last;
     }
     return entries;
 }
@@ -84,14 +125,20 @@ std::array<int, kVerdictCount> bandCounts(const std::vector<double>& estimates, 
 }
 
 DotPlot dotPlot(const std::vector<double>& estimates, std::optional<double> trueSize) {
+    const double bulk = median(estimates).value_or(0) * kBulkPastMedian;
     double top = trueSize.value_or(0);
-    for (double e : estimates) top = std::max(top, e);
+    for (double e : estimates)
+        if (e <= bulk) top = std::max(top, e);
     DotPlot plot;
     plot.end = axisEnd(top * kMarginPastTop);
     plot.ticks = axisTicks(plot.end);
     std::vector<int> stacked(static_cast<std::size_t>(kStackColumns), 0);
     for (double e : estimates) {
         const double at = e / plot.end;
+        if (at > 1) {
+            ++plot.beyond;
+            continue;
+        }
         const auto column = std::min(static_cast<std::size_t>(at * kStackColumns), stacked.size() - 1);
         plot.dots.push_back({at, stacked[column]++});
     }
@@ -99,24 +146,19 @@ DotPlot dotPlot(const std::vector<double>& estimates, std::optional<double> true
 }
 
 std::string classSummary(const ClassEntries& entries) {
-    std::string text = "Stime lette: " + decimalText(static_cast<double>(entries.estimates.size()));
-    if (const auto middle = median(entries.estimates)) text += "; mediana della classe: " + decimalText(*middle);
+    std::string text = "Stime lette: " + proseNumber(static_cast<double>(entries.estimates.size()));
+    if (const auto middle = median(entries.estimates)) text += "; mediana della classe: " + proseNumber(*middle);
     text += ".";
+    if (entries.withoutEstimate > 0) text += " Gruppi senza stima: " + proseNumber(entries.withoutEstimate) + ".";
     if (!entries.notUnderstood.empty())
-        text += " Voci non comprese: " + decimalText(static_cast<double>(entries.notUnderstood.size())) +
+        text += " Voci non comprese: " + proseNumber(static_cast<double>(entries.notUnderstood.size())) +
                 " (sono elencate qui sotto: correggile e disegna di nuovo).";
     if (entries.ignored > 0)
-        text += " Si leggono al più " + decimalText(kMaxClassEntries) + " voci: le " +
-                decimalText(static_cast<double>(entries.ignored)) + " successive non sono state considerate.";
+        text += " Si leggono al massimo " + proseNumber(kMaxClassEntries) + " voci: le altre " +
+                proseNumber(static_cast<double>(entries.ignored)) + " sono state ignorate.";
     return text;
 }
 
-std::string revealText(double trueSize, const std::array<int, kVerdictCount>& bands) {
-    std::string text = "Il numero reale è " + decimalText(trueSize) + ". Stime per fascia di errore:";
-    for (std::size_t v = 0; v < kVerdictCount; ++v)
-        text += " " + verdictBand(static_cast<Verdict>(v)) + " (" + verdictName(static_cast<Verdict>(v)) +
-                "): " + decimalText(bands[v]) + (v + 1 < kVerdictCount ? ";" : ".");
-    return text;
-}
+std::string revealText(double trueSize) { return "Il numero reale di pesci è " + proseNumber(trueSize) + "."; }
 
 }  // namespace ricattura

@@ -15,15 +15,24 @@ namespace ricattura {
 
 inline constexpr std::size_t kMaxClassEntries = 500;
 
-// What the teacher typed or pasted, read as the class's estimates.
-struct ClassEntries {
-    std::vector<double> estimates;           // in the order typed
-    std::vector<std::string> notUnderstood;  // exactly as typed, in order
-    std::size_t ignored = 0;                 // entries past the first kMaxClassEntries, not read
+// An entry the board could not read, as typed, and what to write instead when it can tell.
+struct NotUnderstood {
+    std::string typed;
+    std::string hint;
+    bool operator==(const NotUnderstood&) const = default;
 };
 
-// Whole numbers, one per line or between blanks or semicolons; a dot between groups of three
-// digits is a thousands separator ("1.234" is 1234, "12.34" is not understood).
+// What the teacher typed or pasted, read as the class's estimates.
+struct ClassEntries {
+    std::vector<double> estimates;  // in the order typed
+    int withoutEstimate = 0;        // groups that got none: «nessuna» or «-»
+    std::vector<NotUnderstood> notUnderstood;
+    std::size_t ignored = 0;  // entries past the first kMaxClassEntries, not read
+};
+
+// Whole numbers of fish, one per line or between blanks or semicolons; a dot between groups of three digits is a
+// thousands separator ("1.234" is 1234). «12 500» is never read as two estimates: digits split by a blank into
+// groups of three are listed as not understood, with a hint. 0 and numbers with leading zeros are no estimates.
 ClassEntries parseClassEntries(std::string_view typed);
 
 // The size of the lake a class code makes, grown by step 1 exactly as the program grows it.
@@ -32,7 +41,8 @@ double lakeTrueSize(LakeCode code);
 // How many estimates fall in each verdict's band around the true size, indexed by Verdict.
 std::array<int, kVerdictCount> bandCounts(const std::vector<double>& estimates, double trueSize);
 
-// The class's estimates as dots on one axis from 0, those that would overlap stacked upwards.
+// The class's estimates as dots on one axis from 0, those that would overlap stacked upwards. The axis holds the bulk
+// of the class (up to three times its median), and the true size once revealed; what lies beyond is counted.
 struct DotPlot {
     struct Dot {
         double at = 0;  // the value's place on the axis, 0 to 1
@@ -41,12 +51,12 @@ struct DotPlot {
     double end = 0;
     std::vector<double> ticks;
     std::vector<Dot> dots;
+    int beyond = 0;
 };
-// Once revealed, the true size is kept on the axis too.
 DotPlot dotPlot(const std::vector<double>& estimates, std::optional<double> trueSize);
 
 // The words shown with the class's results, every number in Italian notation.
 std::string classSummary(const ClassEntries& entries);  // how many were read, the median, what was left out
-std::string revealText(double trueSize, const std::array<int, kVerdictCount>& bands);
+std::string revealText(double trueSize);                // «Il numero reale di pesci è 38.226.»
 
 }  // namespace ricattura

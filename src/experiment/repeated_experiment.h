@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/random_source.h"
-#include "core/simulation_state.h"
 #include "steps/estimate.h"
+#include "steps/recapture.h"
 
 #include <array>
 #include <cstddef>
@@ -13,63 +13,70 @@
 
 namespace ricattura {
 
-// How a recapture phase is run: the lake, the fish marked in it and the hauls made after.
-struct Strategy {
-    double trueSize = 0;  // the lake's true size
-    double marked = 0;    // M, the marked fish
-    int hauls = 0;        // recapture hauls
-};
-
 inline constexpr int kRepetitions = 1000;
-
-// Many repetitions of one strategy: their estimates and how step 7 would judge each.
-struct StrategyOutcome {
-    Strategy strategy;
-    std::vector<double> estimates;              // of the repetitions that gave one, in increasing order
-    int withoutEstimate = 0;                    // repetitions with no marked fish recaptured
-    std::array<int, kVerdictCount> verdicts{};  // indexed by Verdict
-    std::optional<double> median, low, high;    // the 50 %, 2.5 % and 97.5 % quantiles of the estimates
-};
-
-// Each repetition starts as just after marking and runs step 5 `hauls` times (fewer if the lake
-// runs low, as the button would switch off), then step 6's rule and step 7's verdict.
-StrategyOutcome repeatStrategy(const Strategy& strategy, RandomSource& random, int repetitions = kRepetitions);
 
 // The student's strategy, and the two changes the last verdict suggests.
 enum class Variant { Student, TwiceMarked, TwiceHauls };
 inline constexpr std::size_t kVariantCount = 3;
 
-// Equal bins from 0 shared by the three variants, so their spreads can be compared by eye.
-struct Histogram {
-    double binWidth = 0;
-    std::array<std::vector<int>, kVariantCount> counts;  // bin b holds [b, b + 1) x binWidth
-    std::array<int, kVariantCount> beyond{};             // estimates past the last bin
-    std::vector<double> ticks;                           // axis labels, from 0 to the end
-    double end() const { return binWidth * static_cast<double>(counts[0].size()); }
+// How a recapture phase is run: the fish marked, and the recapture hauls planned after.
+struct Strategy {
+    double marked = 0;  // M
+    int hauls = 0;
 };
 
-// The exercise's recapture phase repeated: the student's, twice the marked fish, twice the hauls.
+// Many repetitions of one strategy: their estimates, how step 7 would judge each, and what the hauls brought up.
+struct StrategyOutcome {
+    Strategy strategy;
+    std::vector<double> estimates;              // of the repetitions that gave one, in increasing order
+    int withoutEstimate = 0;                    // repetitions with no marked fish recaptured
+    std::array<int, kVerdictCount> verdicts{};  // indexed by Verdict
+    double meanMarkedRecaptured = 0;            // m as step 6 rounds it, over every repetition
+    double meanHauls = 0;                       // fewer than planned where the lake's guard stopped them
+    // The 50 %, 2.5 % and 97.5 % points of every repetition, one without an estimate counted as endlessly large
+    // (n x M / 0); none where that point has no estimate.
+    std::optional<double> median, low, high;
+};
+
+// Equal bins from 0, shared by every row of every block, so their spreads can be compared by eye.
+struct Histogram {
+    double binWidth = 0;
+    double end() const { return binWidth * static_cast<double>(bins); }
+    std::size_t bins = 0;
+    std::vector<double> ticks;  // axis labels, from 0 to the end
+};
+
+// One rule's three strategies, run on the same draws.
+struct ExperimentBlock {
+    RecaptureRule rule;
+    std::array<StrategyOutcome, kVariantCount> outcomes;
+    std::array<std::vector<int>, kVariantCount> counts;  // bin b holds [b, b + 1) x binWidth
+    std::array<int, kVariantCount> beyond{};             // estimates past the last bin
+};
+
+// The student's recapture phase repeated: under the exercise's rule, and under the fish-by-fish draw of a real lake
+// when the exercise did not already use it.
 struct RepeatedExperiment {
     double trueSize = 0;
     double studentEstimate = 0;
-    std::array<StrategyOutcome, kVariantCount> outcomes;
+    double caught = 0;  // the capture phase's catch, which limits how many fish could be marked
+    std::vector<ExperimentBlock> blocks;
     Histogram histogram;
 };
 
-// A seed that follows every quantity of the exercise, so the same clicks give the same picture.
-std::uint64_t exerciseSeed(const SimulationState& state, int recaptureHauls);
-// Draws from a stream of its own, seeded from the exercise: the exercise's stream is never touched.
-RepeatedExperiment repeatExercise(const SimulationState& state, int recaptureHauls);
+// The student's strategy and its two changes, on the same draws for the hauls they share: twice the marked fish
+// (never more than the lake holds), twice the recapture hauls.
+std::array<Strategy, kVariantCount> variantsOf(const EstimateMade& made);
 
-// The words shown with the results, every number in Italian notation.
-std::string verdictName(Verdict verdict);                          // "molto accurata"
-std::string verdictBand(Verdict verdict);                          // its band of percentage error: "sotto il 5 %"
-std::string variantName(Variant variant);                          // "Il doppio dei pesci marcati"
-std::string strategyText(const Strategy& strategy);                // "300 marcati, 6 cale"
-std::string shareText(int count, int repetitions = kRepetitions);  // "12,3 %"
-// The median and the middle 95 %, in whole fish; "nessuna stima" when no repetition gave one.
-std::string medianText(const StrategyOutcome& outcome);
-std::string middleText(const StrategyOutcome& outcome);         // "fra 24145 e 80332"
-std::string summaryText(const RepeatedExperiment& experiment);  // one paragraph for the picture
+// Repeats each strategy from just after marking, as the lake would be: step 5 `hauls` times (fewer if the lake runs
+// low, as the button would switch off), then step 6's rule and step 7's verdict. Each repetition draws its hauls once
+// and every strategy replays them, so differences between strategies are not the noise of different draws.
+ExperimentBlock repeatStrategies(double trueSize, const std::array<Strategy, kVariantCount>& strategies,
+                                 RecaptureRule rule, RandomSource& random, int repetitions = kRepetitions);
+
+// A seed that follows the whole exercise at its estimate, so the same clicks give the same picture.
+std::uint64_t exerciseSeed(const EstimateMade& made, RecaptureRule rule);
+// Draws from a stream of its own, seeded from the exercise: the exercise's stream is never touched.
+RepeatedExperiment repeatExercise(const EstimateMade& made, RecaptureRule rule);
 
 }  // namespace ricattura

@@ -8,6 +8,14 @@
 
 namespace ricattura {
 
+// The exercise as it stood at an estimate: the record right after step 6 and the recapture hauls behind it.
+struct EstimateMade {
+    SimulationState state;
+    int recaptureHauls = 0;
+    int captureHauls() const { return static_cast<int>(state.hauls) - recaptureHauls; }
+    bool operator==(const EstimateMade&) const = default;
+};
+
 // Step 6: the Lincoln-Petersen estimate n x M / m, when at least one marked fish was recaptured; true when it
 // made one.
 bool estimatePopulation(SimulationState& state, MainView& view);

@@ -11,25 +11,10 @@ mergeInto(LibraryManager.library, {
     return stringToNewUTF8(document.getElementById('class-entries').value);
   },
 
-  // What the board says after drawing: the heading of the list of entries not understood (none when empty), and
-  // the reveal, spoken by its live region only when it changes.
-  jsClassWords: function (badHeading, revealed) {
-    const heading = UTF8ToString(badHeading);
-    if (heading) {
-      const drawing = document.getElementById('class-drawing');
-      const title = Object.assign(document.createElement('p'), { id: 'class-bad-heading', textContent: heading });
-      const list = Object.assign(document.createElement('ul'), { id: 'class-bad' });
-      list.setAttribute('aria-labelledby', title.id);
-      drawing.append(title, list);
-    }
-    const words = UTF8ToString(revealed);
+  // The reveal's words, spoken by their live region only when they change.
+  jsClassReveal: function (words) {
     const live = document.getElementById('class-reveal');
-    if (live.textContent !== words) live.textContent = words;
-  },
-
-  jsBadEntry: function (typed) {
-    const item = document.createElement('li');
-    item.textContent = '«' + UTF8ToString(typed) + '»';
-    document.getElementById('class-bad').appendChild(item);
+    const text = UTF8ToString(words);
+    if (live.textContent !== text) live.textContent = text;
   },
 });

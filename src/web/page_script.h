@@ -16,7 +16,7 @@ extern "C" {
 void jsBuildWindow(const char* title, int width, int height, const char* background, const char* labelColour,
                    const char* fontFamilies, double fontPoints, int fontWeight);
 void jsAddButton(const char* name, const char* caption, const ricattura::PixelRect* rect, int index, int enabled);
-void jsAddBox(const char* name, const ricattura::PixelRect* rect, int multiLine, int editable, const char* description);
+void jsAddBox(const char* name, const ricattura::PixelRect* rect, int multiLine, int editable, const char* spokenName);
 void jsAddLabel(const char* name, const char* caption, const ricattura::PixelRect* rect, const char* box,
                 int rightAligned);
 void jsStartFocus(const char* name);
@@ -31,20 +31,24 @@ void jsShowEnded(int ended);
 // The sections below the window and their pictures.
 void jsShowSection(const char* id);
 void jsHideSection(const char* id);
-void jsHistogram(const char* id, const char* parent, const char* summary, const char* describedBy, int rows);
-void jsDotPlot(const char* id, const char* parent, const char* summary, int levels);
+void jsClear(const char* id);
+void jsWords(const char* parent, const char* id, const char* text, int heading);  // a paragraph, or a heading
+void jsHistogram(const char* id, const char* parent, const char* name, int rows);
+void jsDotPlot(const char* id, const char* parent, const char* name, int levels);
 void jsTick(const char* id, double at, const char* label);
+void jsAxisTitle(const char* id, const char* title);
 void jsMarker(const char* id, const char* kind, double at, const char* label);
 void jsBars(const char* id, int row, const char* label, const int* counts, int bins, int highest, const char* beyond);
 void jsDot(const char* id, double at, int level);
 void jsTable(const char* id, const char* parent, const char* caption);
 void jsTableRow(const char* id, int head);
-void jsTableCell(const char* id, ricattura::TableCell kind, const char* text, const char* band);  // band: a second line
+void jsTableCell(const char* id, ricattura::TableCell kind, const char* text);  // a heading's second line after "\n"
+void jsList(const char* parent, const char* id, const char* heading);
+void jsListItem(const char* id, const char* text);
 
 // The class board.
 void jsClassBoard(const char* label);
 char* jsClassTyped();
-void jsClassWords(const char* badHeading, const char* revealed);
-void jsBadEntry(const char* typed);
+void jsClassReveal(const char* words);
 
 }  // extern "C"

@@ -10,9 +10,11 @@ mergeInto(LibraryManager.library, {
       rowsTop: 8,
       barsHeight: 70,      // the tallest bar
       labelAboveBase: 76,  // a row's label, above the row's base line
+      beyondBelowLabel: 15,  // what lies past the axis, on the line below the row's label
       tickLength: 5,
       tickLabelBelow: 19,
-      belowAxis: 28,       // room for the tick labels
+      axisTitleBelow: 38,
+      belowAxis: 46,       // room for the tick labels and the axis's title
       dotStep: 10,         // one level of stacked dots, when they fit
       dotsHeight: 160,     // the most the stacks may take
       dotsAbove: 20,
@@ -25,9 +27,11 @@ mergeInto(LibraryManager.library, {
       if (parent) parent.appendChild(e);
       return e;
     },
+    // An SVG element; its words are for the eye only, as the table beside every picture holds its numbers.
     svg: function (tag, parent, attributes) {
       const e = document.createElementNS('http://www.w3.org/2000/svg', tag);
       for (const name in attributes) e.setAttribute(name, attributes[name]);
+      if (tag === 'text') e.setAttribute('aria-hidden', 'true');
       parent.appendChild(e);
       return e;
     },
@@ -35,21 +39,18 @@ mergeInto(LibraryManager.library, {
       const g = Pictures.geometry;
       return g.axisLeft + Math.min(at, 1) * g.axisLength;
     },
-    // A picture `id` in `parent` (emptied first): its summary above, its axis at `axisY`, a legend below.
-    begin: function (id, parent, summary, describedBy, axisY) {
+    // A picture `id` at the end of `parent`, with one short name for a screen reader, its axis at `axisY` and a
+    // legend below.
+    begin: function (id, parent, name, axisY) {
       const g = Pictures.geometry;
       const holder = document.getElementById(UTF8ToString(parent));
-      holder.replaceChildren();
-      const name = UTF8ToString(id);
-      Pictures.element('p', holder, { id: name + '-summary', textContent: UTF8ToString(summary) });
       const height = axisY + g.belowAxis;
-      const svg = Pictures.svg('svg', holder, { id: name + '-plot', viewBox: `0 0 ${g.width} ${height}`, width: g.width,
-        height: height, role: 'img', 'aria-labelledby': name + '-summary' });
-      if (describedBy) svg.setAttribute('aria-describedby', UTF8ToString(describedBy));
+      const svg = Pictures.svg('svg', holder, { id: UTF8ToString(id), viewBox: `0 0 ${g.width} ${height}`,
+        width: g.width, height: height, role: 'img', 'aria-label': UTF8ToString(name) });
       Pictures.svg('line', svg, { class: 'axis', x1: g.axisLeft, x2: g.axisLeft + g.axisLength, y1: axisY, y2: axisY });
-      const plot = { svg: svg, axisY: axisY, rows: 0, dotStep: 0,
-        legend: Pictures.element('ul', holder, { className: 'legend', id: name + '-legend' }) };
-      Pictures.plots[name] = plot;
+      const plot = { svg: svg, axisY: axisY, rows: 0, dotStep: 0, legend: Pictures.element('ul', holder,
+        { className: 'legend' }) };
+      Pictures.plots[UTF8ToString(id)] = plot;
       return plot;
     },
     // Where row `row` of a histogram ends, at its bars' feet.
@@ -75,18 +76,29 @@ mergeInto(LibraryManager.library, {
     if (section) section.hidden = true;
   },
 
+  jsClear: function (id) {
+    document.getElementById(UTF8ToString(id)).replaceChildren();
+  },
+
+  // A block of words at the end of `parent`: a paragraph, or a heading of the section's third level.
+  jsWords__deps: ['$Pictures'],
+  jsWords: function (parent, id, text, heading) {
+    Pictures.element(heading ? 'h3' : 'p', document.getElementById(UTF8ToString(parent)),
+      { id: UTF8ToString(id), textContent: UTF8ToString(text) });
+  },
+
   // A histogram of `rows` rows of bars over one axis.
   jsHistogram__deps: ['$Pictures'],
-  jsHistogram: function (id, parent, summary, describedBy, rows) {
-    Pictures.begin(id, parent, summary, describedBy, Pictures.rowBase(rows - 1) + 4).rows = rows;
+  jsHistogram: function (id, parent, name, rows) {
+    Pictures.begin(id, parent, name, Pictures.rowBase(rows - 1) + 4).rows = rows;
   },
 
   // A line of dots stacked up to `levels` high, as close as the height allows.
   jsDotPlot__deps: ['$Pictures'],
-  jsDotPlot: function (id, parent, summary, levels) {
+  jsDotPlot: function (id, parent, name, levels) {
     const g = Pictures.geometry;
     const step = Math.min(g.dotStep, g.dotsHeight / levels);
-    Pictures.begin(id, parent, summary, 0, g.dotsAbove + Math.ceil(levels * step)).dotStep = step;
+    Pictures.begin(id, parent, name, g.dotsAbove + Math.ceil(levels * step)).dotStep = step;
   },
 
   jsTick__deps: ['$Pictures'],
@@ -97,6 +109,14 @@ mergeInto(LibraryManager.library, {
     Pictures.svg('line', plot.svg, { class: 'axis', x1: x, x2: x, y1: plot.axisY, y2: plot.axisY + g.tickLength });
     Pictures.svg('text', plot.svg, { x: x, y: plot.axisY + g.tickLabelBelow, 'text-anchor': 'middle' })
       .textContent = UTF8ToString(label);
+  },
+
+  jsAxisTitle__deps: ['$Pictures'],
+  jsAxisTitle: function (id, title) {
+    const g = Pictures.geometry;
+    const plot = Pictures.plots[UTF8ToString(id)];
+    Pictures.svg('text', plot.svg, { x: g.axisLeft + g.axisLength / 2, y: plot.axisY + g.axisTitleBelow,
+      'text-anchor': 'middle', class: 'axis-title' }).textContent = UTF8ToString(title);
   },
 
   // A line across the picture at `at`, named in the legend in words: across each row of bars, below its label, or
@@ -129,7 +149,7 @@ mergeInto(LibraryManager.library, {
         width: Math.max(1, width - 1), height: height });
     });
     Pictures.svg('text', plot.svg, { x: g.axisLeft, y: base - g.labelAboveBase }).textContent = UTF8ToString(label);
-    Pictures.svg('text', plot.svg, { x: g.width, y: base - g.labelAboveBase, 'text-anchor': 'end' })
+    Pictures.svg('text', plot.svg, { x: g.width, y: base - g.labelAboveBase + g.beyondBelowLabel, 'text-anchor': 'end' })
       .textContent = UTF8ToString(beyond);
     if (row) Pictures.svg('line', plot.svg, { class: 'axis row-base', x1: g.axisLeft, x2: g.axisLeft + g.axisLength,
       y1: base, y2: base });
@@ -158,20 +178,31 @@ mergeInto(LibraryManager.library, {
   },
 
   // A new row of table `id`: of column headings when `head`.
-  jsTableRow__deps: ['$Pictures'],
   jsTableRow: function (id, head) {
-    Pictures.element('tr', document.getElementById(UTF8ToString(id)).querySelector(head ? 'thead' : 'tbody'));
+    const table = document.getElementById(UTF8ToString(id));
+    table.querySelector(head ? 'thead' : 'tbody').appendChild(document.createElement('tr'));
   },
 
-  // A cell at the end of the table's last row. kind: 0 a data cell, 1 a column heading, 2 a row heading; `band` a
-  // second, smaller line.
-  jsTableCell__deps: ['$Pictures'],
-  jsTableCell: function (id, kind, text, band) {
+  // A cell at the end of the table's last row. kind: 0 a data cell, 1 a column heading, 2 a row heading. A heading's
+  // second line follows a line break in its text, with no element inside the cell, so that every reader reads it all.
+  jsTableCell: function (id, kind, text) {
     const rows = document.getElementById(UTF8ToString(id)).querySelectorAll('tr');
-    const second = UTF8ToString(band);
-    const words = UTF8ToString(text) + (second ? ' ' : '');  // a space keeps the two lines apart when read
-    const cell = Pictures.element(kind ? 'th' : 'td', rows[rows.length - 1], { textContent: words });
+    const cell = document.createElement(kind ? 'th' : 'td');
+    cell.textContent = UTF8ToString(text);
     if (kind) cell.scope = kind === 1 ? 'col' : 'row';
-    if (second) Pictures.element('span', cell, { className: 'band', textContent: second });
+    rows[rows.length - 1].appendChild(cell);
+  },
+
+  // A list `id` at the end of `parent`, named by the paragraph before it; then its items.
+  jsList__deps: ['$Pictures'],
+  jsList: function (parent, id, heading) {
+    const holder = document.getElementById(UTF8ToString(parent));
+    const title = Pictures.element('p', holder, { id: UTF8ToString(id) + '-heading', textContent: UTF8ToString(heading) });
+    Pictures.element('ul', holder, { id: UTF8ToString(id) }).setAttribute('aria-labelledby', title.id);
+  },
+
+  jsListItem__deps: ['$Pictures'],
+  jsListItem: function (id, text) {
+    Pictures.element('li', document.getElementById(UTF8ToString(id)), { textContent: UTF8ToString(text) });
   },
 });

@@ -36,33 +36,24 @@ std::optional<std::string> taken(char* text) {
     return copy;
 }
 
-// Every control positioned in whole pixels, in the order the keyboard visits them, so that the page's tab order
-// is the window's.
+// Every control positioned in whole pixels, in the order the keyboard visits them, so that the page's tab order is the
+// window's; each box's label right before it, so that a reader meets the caption, then the box.
 void buildWindow() {
     jsStartFocus(kBoxes[indexOf(Field::Instructions)].name);  // the keyboard starts in the instructions
     const PixelRect client = toPixels(kClientArea);
     jsBuildWindow(kWindowTitle, client.width, client.height, cssColour(kFormBackground).c_str(),
                   cssColour(kLabelText).c_str(), fontFamilies().c_str(), kFormFont.points, kFormFont.weight);
     for (const ControlRef& c : controlsInTabOrder()) {
-        switch (c.kind) {
-            case ControlRef::Kind::Button: {
-                const ButtonLayout& b = kButtons[c.index];
-                const PixelRect r = toPixels(b.rect);
-                jsAddButton(b.name, b.caption, &r, static_cast<int>(c.index), b.enabledAtStart);
-                break;
-            }
-            case ControlRef::Kind::Box: {
-                const BoxLayout& b = kBoxes[c.index];
-                const PixelRect r = toPixels(b.rect);
-                jsAddBox(b.name, &r, b.multiLine, b.editable, b.description);
-                break;
-            }
-            case ControlRef::Kind::Label: {
-                const LabelLayout& l = kLabels[c.index];
-                const PixelRect r = toPixels(l.rect);
-                jsAddLabel(l.name, l.caption, &r, kBoxes[c.index].name, l.align == Align::Right);
-                break;
-            }
+        if (c.kind == ControlRef::Kind::Button) {
+            const ButtonLayout& b = kButtons[c.index];
+            const PixelRect r = toPixels(b.rect);
+            jsAddButton(b.name, b.caption, &r, static_cast<int>(c.index), b.enabledAtStart);
+        } else if (c.kind == ControlRef::Kind::Box) {
+            const LabelLayout& l = kLabels[c.index];
+            const BoxLayout& b = kBoxes[c.index];
+            const PixelRect labelRect = toPixels(l.rect), boxRect = toPixels(b.rect);
+            jsAddLabel(l.name, l.caption, &labelRect, b.name, l.align == Align::Right);
+            jsAddBox(b.name, &boxRect, b.multiLine, b.editable, b.spokenName);
         }
     }
 }
@@ -80,62 +71,60 @@ public:
     void announce(const std::string& words) override { jsAnnounce(words.c_str()); }
 };
 
-// What the address says of the class code: the code, and a line for the page when it says something.
-struct AddressCode {
-    std::optional<LakeCode> code;
-    std::string note;
-};
-
-AddressCode addressCode() {
-    const std::optional<std::string> written = taken(jsAddressParameter("lago"));
-    if (!written) return {};
-    const std::optional<LakeCode> code = parseLakeCode(*written);
-    if (code) return {code, "Lago della classe: " + *written};
-    if (written->empty())
-        return {code, "Nell’indirizzo, dopo «?lago=», manca il numero del lago: ogni lago sarà diverso."};
-    return {code, notALakeCode(*written) + " Finché l’indirizzo non lo indica, ogni lago sarà diverso."};
+// What the page's address asks for, read once.
+PageAddress pageAddress() {
+    return readPageAddress([](std::string_view name) { return taken(jsAddressParameter(std::string(name).c_str())); });
 }
 
-// One page load: the address's class code, the view, the seed every lake grows from, and the exercise running in it.
+// One page load: what its address asks for, the view, the seed every lake grows from, and the exercise running in it.
 class Page {
 public:
-    explicit Page(AddressCode address)
-        : address_(std::move(address)), seeds_(makeSeedSource(address_.code)), random_(*seeds_) {}
+    explicit Page(PageAddress address)
+        : address_(std::move(address)), seeds_(makeSeedSource(address_.settings.code)), random_(*seeds_) {}
 
-    const AddressCode& address() const { return address_; }
+    const PageAddress& address() const { return address_; }
 
     // The state of a fresh load: empty boxes, the buttons as the window is created, the intro.
     void startExercise() {
         controller_.startAnew();
         ended_ = false;
+        drawn_.reset();
         hideRepetitions();
         jsShowEnded(0);
     }
-    // Once the estimate has been compared with the truth, the repeated experiment follows every later click.
+    // Once the estimate has been compared with the truth, the repeated experiment follows each new estimate; a haul
+    // after it changes nothing there until the next one.
     void click(Button b) {
         if (ended_) return;
         controller_.click(b);
-        if (controller_.compared())
-            showRepetitions(controller_);
-        else
+        const std::optional<EstimateMade>& shown = controller_.estimateShown();
+        if (!controller_.compared() || !shown) {
+            drawn_.reset();
             hideRepetitions();
+        } else if (shown != drawn_) {
+            drawn_ = shown;
+            showRepetitions(*shown, controller_.rule());
+        }
     }
 
 private:
-    AddressCode address_;
+    void end() {
+        ended_ = true;
+        jsShowEnded(1);
+    }
+
+    PageAddress address_;
     WebView view_;
     std::unique_ptr<SeedSource> seeds_;
     SeededRandomSource random_;
     bool ended_ = false;
-    ExerciseController controller_{view_, random_, [this] {
-                                       ended_ = true;
-                                       jsShowEnded(1);
-                                   }};
+    ExerciseController controller_{view_, random_, [this] { end(); }, recaptureRule(address_.settings)};
+    std::optional<EstimateMade> drawn_;  // the estimate the repeated experiment shows
 };
 
 // The page lasts as long as the tab: made at the first call, from the address, never deleted.
 Page& thePage() {
-    static Page page(addressCode());
+    static Page page(pageAddress());
     return page;
 }
 
@@ -155,11 +144,11 @@ EMSCRIPTEN_KEEPALIVE void ricattura_new_exercise() { ricattura::thePage().startE
 
 int main() {
     using namespace ricattura;
-    const AddressCode& address = thePage().address();
+    const PageAddress& address = thePage().address();
     buildWindow();
     // With a class code the same lake comes back: the exercise starts again rather than anew.
-    jsShowPage(windowTitle(address.code).c_str(), address.note.c_str(), !address.code && !address.note.empty(),
-               address.code ? "Ricomincia" : "Nuovo esercizio");
+    jsShowPage(windowTitle(address.settings).c_str(), address.note.c_str(), address.warning,
+               address.settings.code ? "Ricomincia" : "Nuovo esercizio");
     thePage().startExercise();
-    buildClassBoard(address.code);
+    if (address.teacher && address.settings.code) buildClassBoard(*address.settings.code);
 }

@@ -49,23 +49,15 @@ mergeInto(LibraryManager.library, {
     });
   },
 
-  // A box's description names its step for a screen reader, where two boxes share a caption.
+  // A box whose caption another box shares gets a longer name for a screen reader; the caption on screen stays.
   jsAddBox__deps: ['$ExerciseWindow'],
-  jsAddBox: function (name, rect, multiLine, editable, description) {
+  jsAddBox: function (name, rect, multiLine, editable, spokenName) {
     const box = ExerciseWindow.add(multiLine ? 'textarea' : 'input', name, rect);
     if (!multiLine) box.type = 'text';
     box.readOnly = !editable;
     box.spellcheck = false;
     box.autocomplete = 'off';
-    const about = UTF8ToString(description);
-    if (about) {
-      const note = document.createElement('span');
-      note.id = box.id + '-description';
-      note.hidden = true;
-      note.textContent = about;
-      ExerciseWindow.form().appendChild(note);
-      box.setAttribute('aria-describedby', note.id);
-    }
+    if (UTF8ToString(spokenName)) box.setAttribute('aria-label', UTF8ToString(spokenName));
   },
 
   jsAddLabel__deps: ['$ExerciseWindow'],

@@ -115,8 +115,7 @@ void ExerciseWindow::buildControls() {
         QWidget* field = boxes_[i];
         field->setObjectName(QString::fromLatin1(kBoxes[i].name));
         field->setGeometry(toRect(kBoxes[i].rect));
-        field->setAccessibleName(labels_[i]->text());
-        field->setAccessibleDescription(QString::fromUtf8(kBoxes[i].description));  // empty where the caption is enough
+        field->setAccessibleName(QString::fromUtf8(spokenName(Field(i))));
         labels_[i]->setBuddy(field);
     }
 

@@ -1,7 +1,7 @@
 // Lets the browser test catch a page that strays from the native core: prints the title, colours and layout, then
-// what the window shows at start and after each action. Arguments: the class code, then the actions: "cN" clicks
-// CommandN (N a digit), "tTEXT" types TEXT into ToMark, "kKEY" presses a key there (which the core never sees), and
-// last "bTEXT", what the teacher types on the class board.
+// what the window shows at start and after each action. Arguments: the page's query ("lago=4242&insegnante"), then
+// the actions: "cN" clicks CommandN (N a digit), "tTEXT" types TEXT into Text3, "kKEY" presses a key there (which the
+// core never sees), and last "bTEXT", what the teacher types on the class board.
 // One record a line, "tag<TAB>field<TAB>...": records end in a bare LF, the core's own line breaks are CRLF.
 // A "shown" record holds the ten texts, the nine buttons, the last words spoken and the focused control; after the
 // series come the repeated experiment's section and the class board.
@@ -10,8 +10,10 @@
 #include "core/launch_options.h"
 #include "doubles.h"
 #include "experiment/class_board.h"
+#include "experiment/experiment_words.h"
 #include "experiment/repeated_experiment.h"
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace ricattura;
@@ -45,9 +47,57 @@ static void printShown(const testing::FakeView& view, const std::string& focus) 
     std::printf("\t%s\t%s\n", view.announced.c_str(), focus.c_str());
 }
 
+// The page's query read as the page reads it.
+static PageAddress addressOf(const std::string& query) {
+    return readPageAddress([&](std::string_view name) -> std::optional<std::string> {
+        for (std::size_t at = 0; at <= query.size();) {
+            const std::size_t end = std::min(query.find('&', at), query.size());
+            const std::string pair = query.substr(at, end - at);
+            const std::size_t equals = std::min(pair.find('='), pair.size());
+            if (pair.substr(0, equals) == name) return equals < pair.size() ? pair.substr(equals + 1) : "";
+            at = end + 1;
+        }
+        return std::nullopt;
+    });
+}
+
+// The section «E se ripetessi l'esperimento?» as the page writes it: its paragraphs, each block's title, and each
+// table row's cells, headings first.
+static void printRepetitions(const EstimateMade& made, RecaptureRule rule) {
+    const RepeatedExperiment e = repeatExercise(made, rule);
+    std::printf("repeated\t%s\n", summaryText(e).c_str());
+    std::printf("repeated\t%s\n", readingText().c_str());
+    for (const ExperimentBlock& block : e.blocks) {
+        std::printf("repeated\t%s\n", blockTitle(block.rule).c_str());
+        for (std::size_t v = 0; v < kVariantCount; ++v) {
+            const StrategyOutcome& o = block.outcomes[v];
+            std::printf("repeated\t%s\r\n%s", variantName(Variant(v)).c_str(), strategyText(o, e).c_str());  // CRLF: the line break inside the heading
+            for (int count : o.verdicts) std::printf("\t%s", frequencyText(count).c_str());
+            std::printf("\t%s\t%s\t%s\t%s\n", frequencyText(o.withoutEstimate).c_str(), meanText(o.meanMarkedRecaptured).c_str(),
+                        medianText(o).c_str(), middleText(o).c_str());
+        }
+    }
+    if (e.blocks.size() > 1) std::printf("repeated\t%s\n", differenceText().c_str());
+}
+
+static void printClassBoard(LakeCode code, const std::string& typed) {
+    const ClassEntries entries = parseClassEntries(typed);
+    std::printf("class\t%s\n", classSummary(entries).c_str());
+    for (const NotUnderstood& bad : entries.notUnderstood)
+        std::printf("class\t«%s»%s\n", bad.typed.c_str(), bad.hint.empty() ? "" : (": " + bad.hint).c_str());
+    const double trueSize = lakeTrueSize(code);
+    std::printf("class\t%s\n", revealText(trueSize).c_str());
+    const auto counts = bandCounts(entries.estimates, trueSize);
+    for (std::size_t v = 0; v < kVerdictCount; ++v)
+        std::printf("class\t%s\t%s\t%d\n", verdictBand(Verdict(v)).c_str(), verdictName(Verdict(v)).c_str(), counts[v]);
+}
+
 int main(int argc, char** argv) {
-    const LakeCode code = parseLakeCode(argv[1]).value();
-    std::printf("title\t%s\n", windowTitle(code).c_str());
+    const PageAddress address = addressOf(argv[1]);
+    std::printf("title\t%s\n", windowTitle(address.settings).c_str());
+    std::printf("note\t%s\n", address.note.c_str());
+    if (!address.settings.code) return 0;  // a page whose lakes grow from the clock: nothing more to expect
+    const LakeCode code = *address.settings.code;
     for (const Rgb& c : {kFormBackground, kLabelText}) std::printf("colour\trgb(%d, %d, %d)\n", c.red, c.green, c.blue);
     printRect("Form1", toPixels(kClientArea));
     for (const auto& b : kButtons) printRect(b.name, toPixels(b.rect));
@@ -57,7 +107,7 @@ int main(int argc, char** argv) {
     testing::FakeView view;
     FixedSeed seed(code);
     SeededRandomSource random(seed);
-    ExerciseController controller(view, random, [] {});
+    ExerciseController controller(view, random, [] {}, recaptureRule(address.settings));
     controller.start();
     std::string focus = kBoxes[0].name;
     printShown(view, focus);
@@ -74,18 +124,6 @@ int main(int argc, char** argv) {
         if (argv[i][0] != 'c') focus = kBoxes[indexOf(Field::ToMark)].name;
         printShown(view, focus);
     }
-    const RepeatedExperiment e = repeatExercise(controller.state(), controller.recaptureHauls());
-    std::printf("repeated-summary\t%s\n", summaryText(e).c_str());
-    for (std::size_t v = 0; v < kVariantCount; ++v) {
-        const StrategyOutcome& o = e.outcomes[v];
-        std::printf("repeated-row\t%s %s", variantName(Variant(v)).c_str(), strategyText(o.strategy).c_str());
-        for (int count : o.verdicts) std::printf("\t%s", shareText(count).c_str());
-        std::printf("\t%s\t%s\t%s\n", shareText(o.withoutEstimate).c_str(), medianText(o).c_str(),
-                    middleText(o).c_str());
-    }
-    const ClassEntries entries = parseClassEntries(argv[argc - 1] + 1);
-    std::printf("class-summary\t%s\n", classSummary(entries).c_str());
-    for (const std::string& bad : entries.notUnderstood) std::printf("class-bad\t«%s»\n", bad.c_str());
-    const double trueSize = lakeTrueSize(code);
-    std::printf("class-reveal\t%s\n", revealText(trueSize, bandCounts(entries.estimates, trueSize)).c_str());
+    printRepetitions(controller.estimateShown().value(), controller.rule());
+    if (argv[argc - 1][0] == 'b') printClassBoard(code, argv[argc - 1] + 1);
 }

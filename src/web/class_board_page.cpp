@@ -1,0 +1,105 @@
+// The page's class board, for the teacher: the core reads and words what was typed, the script draws it.
+#include "core/number_text.h"
+#include "experiment/class_board.h"
+#include "experiment/experiment_words.h"
+#include "experiment_page.h"
+#include "page_script.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace ricattura {
+namespace {
+
+constexpr const char* kDrawing = "class-drawing";
+constexpr const char* kPlot = "class-plot";
+constexpr const char* kBands = "class-bands";
+
+// The class board of one page load: its lake and whether the true size has been shown.
+class ClassBoard {
+public:
+    explicit ClassBoard(LakeCode code) : code_(code) {}
+
+    // Reads what was typed and draws it; `reveal` shows the true size from now on.
+    void draw(bool reveal) {
+        revealed_ = revealed_ || reveal;
+        char* typed = jsClassTyped();
+        const ClassEntries entries = parseClassEntries(typed);
+        std::free(typed);
+        const std::optional<double> trueSize = revealed_ ? std::optional(lakeTrueSize(code_)) : std::nullopt;
+        jsClear(kDrawing);
+        jsWords(kDrawing, "class-summary", classSummary(entries).c_str(), false);
+        drawDots(entries, trueSize);
+        if (!entries.notUnderstood.empty()) {
+            jsList(kDrawing, "class-bad", ("Voci non comprese (" + proseNumber(static_cast<double>(entries.notUnderstood.size())) + "):").c_str());
+            for (const NotUnderstood& bad : entries.notUnderstood)
+                jsListItem("class-bad", ("«" + bad.typed + "»" + (bad.hint.empty() ? "" : ": " + bad.hint)).c_str());
+        }
+        jsClassReveal(trueSize ? revealText(*trueSize).c_str() : "");
+        jsClear("class-reveal-bands");
+        if (trueSize) drawBands(entries, *trueSize);
+    }
+
+private:
+    static void drawDots(const ClassEntries& entries, std::optional<double> trueSize) {
+        const DotPlot plot = dotPlot(entries.estimates, trueSize);
+        int levels = 1;
+        for (const DotPlot::Dot& d : plot.dots) levels = std::max(levels, d.level + 1);
+        jsDotPlot(kPlot, kDrawing, "Le stime della classe come punti su un asse", levels);
+        for (double t : plot.ticks) jsTick(kPlot, t / plot.end, proseNumber(t).c_str());
+        jsAxisTitle(kPlot, "Stima del numero di pesci");
+        for (const DotPlot::Dot& d : plot.dots) jsDot(kPlot, d.at, d.level);
+        if (const auto middle = median(entries.estimates))
+            jsMarker(kPlot, "median", *middle / plot.end, ("mediana della classe: " + proseNumber(*middle)).c_str());
+        if (trueSize)
+            jsMarker(kPlot, "true-size", *trueSize / plot.end, ("numero reale di pesci: " + proseNumber(*trueSize)).c_str());
+        if (plot.beyond > 0) jsWords(kDrawing, "class-beyond", beyondText(plot.beyond, plot.end).c_str(), false);
+    }
+
+    static void drawBands(const ClassEntries& entries, double trueSize) {
+        const auto counts = bandCounts(entries.estimates, trueSize);
+        jsTable(kBands, "class-reveal-bands", "Le stime della classe per fascia di errore");
+        jsTableRow(kBands, true);
+        for (const char* heading : {"Errore", "Giudizio", "Stime"}) jsTableCell(kBands, TableCell::ColumnHeading, heading);
+        for (std::size_t v = 0; v < kVerdictCount; ++v) {
+            jsTableRow(kBands, false);
+            jsTableCell(kBands, TableCell::RowHeading, verdictBand(Verdict(v)).c_str());
+            jsTableCell(kBands, TableCell::Data, verdictName(Verdict(v)).c_str());
+            jsTableCell(kBands, TableCell::Data, proseNumber(counts[v]).c_str());
+        }
+    }
+
+    LakeCode code_;
+    bool revealed_ = false;
+};
+
+// The board lasts as long as the page; there is one only on the teacher's page with a class code.
+std::optional<ClassBoard>& theBoard() {
+    static std::optional<ClassBoard> board;
+    return board;
+}
+
+}  // namespace
+
+void buildClassBoard(LakeCode code) {
+    theBoard().emplace(code);
+    jsShowSection("class-board");
+    jsClassBoard(("Stime dei gruppi: numeri interi, uno per riga oppure separati da punti e virgola; «nessuna» o «-» "
+                  "per un gruppo senza stima (al massimo " +
+                  proseNumber(static_cast<double>(kMaxClassEntries)) + ")")
+                     .c_str());
+}
+
+}  // namespace ricattura
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void ricattura_class_draw(int reveal) {
+    if (auto& board = ricattura::theBoard()) board->draw(reveal != 0);
+}
+
+}  // extern "C"
