@@ -6,6 +6,7 @@
 #include "core/random_source.h"
 
 #include <array>
+#include <optional>
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -26,13 +27,15 @@ public:
         switches.push_back({button, on});
     }
     void announce(const std::string& words) override { announced = words; }
+    void focus(Button button) override { focused = button; }
     const std::string& text(Field f) const { return texts[indexOf(f)]; }
     void type(const std::string& input) { texts[indexOf(Field::ToMark)] = input; }
 
     std::array<std::string, kFieldCount> texts{};
     std::array<bool, kButtonCount> enabled = enabledAtStart();
     std::vector<Switch> switches;
-    std::string announced;  // the last words spoken
+    std::string announced;           // the last words spoken
+    std::optional<Button> focused;   // where the exercise last put the focus
 };
 
 // Hands out the draws a test scripts; a draw beyond them gives 0 and is counted.

@@ -28,15 +28,29 @@ void ExerciseController::ViewMirror::setEnabled(Button button, bool enabled) {
 
 void ExerciseController::ViewMirror::announce(const std::string& words) { view_.announce(words); }
 
+void ExerciseController::ViewMirror::focus(Button button) { view_.focus(button); }
+
 ExerciseController::ExerciseController(MainView& view, RandomSource& random, ExitRequest exit, RecaptureRule rule)
     : view_(view), random_(random), exit_(std::move(exit)), rule_(rule) {}
 
-void ExerciseController::start() { showIntro(); }
+void ExerciseController::start() {
+    showIntro();
+    view_.announce(spokenInstructions(std::string(guidance::kIntro)));
+}
 
 void ExerciseController::click(Button button) {
     if (!view_.isEnabled(button)) return;
     const FieldTexts before = view_.texts();
     dispatch(button);
+    // A button that switched itself off hands the keyboard on to the next step that responds, before its words are
+    // spoken: after «Riparti», step 1.
+    if (!view_.isEnabled(button)) {
+        for (std::size_t b = indexOf(button) + 1; b % kButtonCount != indexOf(button); ++b)
+            if (Button next = Button(b % kButtonCount); view_.isEnabled(next)) {
+                view_.focus(next);
+                break;
+            }
+    }
     // ToMark may hold what the student typed rather than what was last written: only a rewrite counts.
     const std::string words = announcementFor(before, view_.texts());
     if (!words.empty()) view_.announce(words);
@@ -68,7 +82,10 @@ void ExerciseController::dispatch(Button button) {
 
 void ExerciseController::showIntro() { view_.setText(Field::Instructions, std::string(guidance::kIntro)); }
 
-void ExerciseController::startAnew() { reset(WindowPart::All); }
+void ExerciseController::startAnew() {
+    reset(WindowPart::All);
+    view_.announce(spokenInstructions(std::string(guidance::kIntro)));
+}
 
 // «Riparti» never touches «Esci», which stays as it is.
 void ExerciseController::restart() { reset(WindowPart::AllButExit); }

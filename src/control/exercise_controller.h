@@ -21,12 +21,12 @@ public:
     ExerciseController(MainView& view, RandomSource& random, ExitRequest exit,
                        RecaptureRule rule = RecaptureRule::MarkedShare);
 
-    // Run once the window stands in its initial state: writes the opening instructions.
+    // Run once the window stands in its initial state: writes the opening instructions and speaks them.
     void start();
     // A click on a disabled button is ignored, as the window would ignore it.
     void click(Button button);
     // A new exercise in a window that may have been used, or ended: every box and button as at start, then the
-    // opening instructions.
+    // opening instructions, spoken.
     void startAnew();
 
     const SimulationState& state() const { return state_; }
@@ -49,6 +49,7 @@ private:
         std::string markInputText() const override;
         void setEnabled(Button button, bool enabled) override;
         void announce(const std::string& words) override;
+        void focus(Button button) override;
         bool isEnabled(Button button) const { return flags_[indexOf(button)]; }
         const FieldTexts& texts() const { return texts_; }
 

@@ -116,6 +116,10 @@ inline constexpr std::array<LabelLayout, kFieldCount> kLabels{{
     {"Label10", "Numero di cale", {4080, 5160, 1455, 255}, 28, Align::Right},
 }};
 
+// Enter in the box a student types into presses the step that reads it.
+inline constexpr Field kEnterBox = Field::ToMark;
+inline constexpr Button kEnterPresses = Button::MarkFish;
+
 // One control of the window, named by its kind and its index in that kind's table.
 struct ControlRef {
     enum class Kind { Button, Box, Label } kind;

@@ -45,6 +45,8 @@ public:
     virtual void setEnabled(Button button, bool enabled) = 0;
     // Words for a screen reader to speak now, away from the focus; nothing on screen shows them.
     virtual void announce(const std::string& words) = 0;
+    // Puts the keyboard focus on a button, as a step that switched itself off hands it to the next step.
+    virtual void focus(Button button) = 0;
 };
 
 }  // namespace ricattura

@@ -96,6 +96,11 @@ std::string readingText() {
            "è affidabile.";
 }
 
+std::string sectionAppearedText() {
+    return "Sotto la finestra è comparsa la sezione E se ripetessi l’esperimento: la raggiungi con il tasto H del "
+           "lettore di schermo, che salta da un titolo all’altro.";
+}
+
 std::string differenceText() {
     return "Perché i due gruppi di barre sono diversi? Nel programma la quota di pesci marcati di ogni cala è "
            "estratta a caso intorno a quella del lago: quanto la stima si allontana dal vero dipende quasi solo dal "

@@ -26,6 +26,8 @@ std::string beyondText(int count, double end);           // "21 stime oltre 100.
 std::string summaryText(const RepeatedExperiment& experiment);
 // How to read the bars.
 std::string readingText();
+// What a screen reader says when the section appears below the window, and how to reach it.
+std::string sectionAppearedText();
 // Why the program's rule and a real lake part, when both are shown.
 std::string differenceText();
 

@@ -20,7 +20,9 @@ void jsAddBox(const char* name, const ricattura::PixelRect* rect, int multiLine,
 void jsAddLabel(const char* name, const char* caption, const ricattura::PixelRect* rect, const char* box,
                 int rightAligned);
 void jsStartFocus(const char* name);
+void jsEnterPresses(const char* box, const char* button);
 void jsSetText(const char* name, const char* text);
+void jsFocus(const char* name);
 void jsSetEnabled(const char* name, int enabled);
 char* jsTypedText(const char* name);
 void jsAnnounce(const char* words);

@@ -3,6 +3,7 @@
 #include "core/launch_options.h"
 #include "core/layout.h"
 #include "core/seeded_random_source.h"
+#include "experiment/experiment_words.h"
 #include "experiment_page.h"
 #include "page_script.h"
 
@@ -56,6 +57,7 @@ void buildWindow() {
             jsAddBox(b.name, &boxRect, b.multiLine, b.editable, b.spokenName);
         }
     }
+    jsEnterPresses(kBoxes[indexOf(kEnterBox)].name, kButtons[indexOf(kEnterPresses)].name);
 }
 
 // The window as the exercise sees it, kept in the page's controls.
@@ -68,7 +70,15 @@ public:
         return taken(jsTypedText(kBoxes[indexOf(Field::ToMark)].name)).value_or("");
     }
     void setEnabled(Button button, bool enabled) override { jsSetEnabled(kButtons[indexOf(button)].name, enabled); }
-    void announce(const std::string& words) override { jsAnnounce(words.c_str()); }
+    void announce(const std::string& words) override {
+        jsAnnounce(words.c_str());
+        lastWords_ = words;
+    }
+    void focus(Button button) override { jsFocus(kButtons[indexOf(button)].name); }
+    const std::string& lastWords() const { return lastWords_; }
+
+private:
+    std::string lastWords_;
 };
 
 // What the page's address asks for, read once.
@@ -86,11 +96,11 @@ public:
 
     // The state of a fresh load: empty boxes, the buttons as the window is created, the intro.
     void startExercise() {
+        jsShowEnded(0);
         controller_.startAnew();
         ended_ = false;
         drawn_.reset();
         hideRepetitions();
-        jsShowEnded(0);
     }
     // Once the estimate has been compared with the truth, the repeated experiment follows each new estimate; a haul
     // after it changes nothing there until the next one.
@@ -102,8 +112,10 @@ public:
             drawn_.reset();
             hideRepetitions();
         } else if (shown != drawn_) {
+            const bool appears = !drawn_;
             drawn_ = shown;
             showRepetitions(*shown, controller_.rule());
+            if (appears) jsAnnounce((view_.lastWords() + " " + sectionAppearedText()).c_str());
         }
     }
 

@@ -15,16 +15,7 @@ mergeInto(LibraryManager.library, {
       ExerciseWindow.form().appendChild(control);
       return control;
     },
-    // A button that switched itself off hands the focus on, as a desktop window does, unless the click sent it
-    // elsewhere already.
-    handOnFocus: function (button) {
-      const lost = document.activeElement === button || document.activeElement === document.body;
-      if (!button.disabled || !lost) return;
-      const controls = [...ExerciseWindow.form().querySelectorAll('button, input, textarea')];
-      const at = controls.indexOf(button);
-      const next = [...controls.slice(at + 1), ...controls.slice(0, at)].find((c) => !c.disabled);
-      if (next) next.focus();
-    },
+    spokenAtLoad: '',  // words to speak once the page has been read, when a live region is heard
   },
 
   jsBuildWindow__deps: ['$ExerciseWindow'],
@@ -45,7 +36,6 @@ mergeInto(LibraryManager.library, {
     button.addEventListener('click', () => {
       button.focus();  // every engine alike, as a desktop button takes the focus when clicked
       _ricattura_click(index);
-      ExerciseWindow.handOnFocus(button);
     });
   },
 
@@ -78,8 +68,25 @@ mergeInto(LibraryManager.library, {
     });
   },
 
+  // A box that shows many lines is read from its start: its caret goes back there whenever its text changes.
   jsSetText: function (name, text) {
-    document.getElementById(UTF8ToString(name)).value = UTF8ToString(text);
+    const box = document.getElementById(UTF8ToString(name));
+    box.value = UTF8ToString(text);
+    if (box.tagName === 'TEXTAREA') box.setSelectionRange(0, 0);
+  },
+
+  // Enter in a box presses a button, as it would submit what the box holds.
+  jsEnterPresses: function (box, button) {
+    const target = document.getElementById(UTF8ToString(button));
+    document.getElementById(UTF8ToString(box)).addEventListener('keydown', (event) => {
+      if (event.key !== 'Enter' || event.isComposing) return;
+      event.preventDefault();  // the key is spent here: the button the focus moves to must not take it too
+      target.click();
+    });
+  },
+
+  jsFocus: function (name) {
+    document.getElementById(UTF8ToString(name)).focus();
   },
 
   jsSetEnabled: function (name, enabled) {
@@ -91,10 +98,19 @@ mergeInto(LibraryManager.library, {
     return stringToNewUTF8(document.getElementById(UTF8ToString(name)).value);
   },
 
-  // The polite live region a screen reader speaks from; the same words twice still count as news.
+  // The polite live region a screen reader speaks from; the same words twice still count as news. While the page is
+  // still being read no reader listens to the region yet: the words wait for its end.
+  jsAnnounce__deps: ['$ExerciseWindow'],
   jsAnnounce: function (words) {
     const region = document.getElementById('spoken');
     const text = UTF8ToString(words);
+    if (document.readyState === 'loading') {
+      if (!ExerciseWindow.spokenAtLoad) document.addEventListener('DOMContentLoaded', () => {
+        region.textContent = ExerciseWindow.spokenAtLoad;
+      });
+      ExerciseWindow.spokenAtLoad = text;
+      return;
+    }
     region.textContent = region.textContent === text ? text + '\u00a0' : text;
   },
 
@@ -126,9 +142,8 @@ mergeInto(LibraryManager.library, {
     if (ended) {
       document.getElementById('spoken').textContent = document.getElementById('ended-text').textContent;
       document.getElementById('new-exercise').focus();
-    } else {
-      document.getElementById('spoken').textContent = '';
-      if (document.readyState !== 'loading') document.getElementById(ExerciseWindow.startName).focus();
+    } else if (document.readyState !== 'loading') {
+      document.getElementById(ExerciseWindow.startName).focus();
     }
   },
 });

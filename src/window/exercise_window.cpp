@@ -174,4 +174,6 @@ void ExerciseWindow::setEnabled(Button button, bool enabled) { buttons_[indexOf(
 
 void ExerciseWindow::announce(const std::string& words) { announcer_->say(QString::fromStdString(words)); }
 
+void ExerciseWindow::focus(Button button) { buttons_[indexOf(button)]->setFocus(Qt::TabFocusReason); }
+
 }  // namespace ricattura

@@ -29,6 +29,7 @@ public:
     std::string markInputText() const override;
     void setEnabled(Button button, bool enabled) override;
     void announce(const std::string& words) override;
+    void focus(Button button) override;
 
     QPushButton* button(Button which) const { return buttons_[indexOf(which)]; }
     QWidget* box(Field which) const { return boxes_[indexOf(which)]; }

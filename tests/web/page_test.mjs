@@ -109,6 +109,15 @@ function repetitions() {
   return texts;
 }
 
+// What a screen reader meets in the page's tree: the instructions read from their start, headings read whole, each
+// picture one short name with its words hidden, no status bar.
+function readerTree() {
+  return { caret: document.getElementById('Text1').selectionStart, elementsInHeadings: document.querySelectorAll('#below-window th *').length,
+    pictures: [...document.querySelectorAll('svg')].map((svg) => svg.getAttribute('role') === 'img'
+      && !!svg.getAttribute('aria-label') && [...svg.querySelectorAll('text')].every((t) => t.getAttribute('aria-hidden') === 'true')),
+    statusRoles: document.querySelectorAll('[role=status]').length };
+}
+
 function classBoard() {
   const rows = (selector) => [...document.querySelectorAll(selector)].map((r) => [...r.children].map((c) => c.textContent).join('\t'));
   return [document.getElementById('class-summary').textContent, ...[...document.querySelectorAll('#class-bad li')]
@@ -156,6 +165,8 @@ async function play(name, driver) {
   await driver.click('class-draw');
   await driver.click('class-show-real');
   assert.deepEqual(await driver.run(classBoard), teacher.classBoard, `${name}: class board`);
+  assert.deepEqual(await driver.run(readerTree), { caret: 0, elementsInHeadings: 0, pictures: [true, true, true],
+    statusRoles: 0 }, `${name}: what a screen reader meets`);
   await violations('after a whole exercise');
 
   await driver.click('Command8');

@@ -22,24 +22,6 @@ static void printRect(const char* name, const PixelRect& r) {
     std::printf("rect\t%s %d %d %d %d\n", name, r.left, r.top, r.width, r.height);
 }
 
-static const char* nameOf(const ControlRef& c) {
-    return c.kind == ControlRef::Kind::Box ? kBoxes[c.index].name : kButtons[c.index].name;
-}
-
-// A clicked button keeps the focus; one that switched itself off hands it to the next control that can take it.
-static std::string focusAfterClick(const testing::FakeView& view, Button clicked) {
-    std::vector<ControlRef> ring;
-    for (const ControlRef& c : controlsInTabOrder())
-        if (c.kind != ControlRef::Kind::Label) ring.push_back(c);
-    std::size_t at = 0;
-    while (ring[at].kind != ControlRef::Kind::Button || ring[at].index != indexOf(clicked)) ++at;
-    for (std::size_t step = 0; step < ring.size(); ++step) {
-        const ControlRef& c = ring[(at + step) % ring.size()];
-        if (c.kind == ControlRef::Kind::Box || view.enabled[c.index]) return nameOf(c);
-    }
-    return "";
-}
-
 static void printShown(const testing::FakeView& view, const std::string& focus) {
     std::printf("shown");
     for (const auto& text : view.texts) std::printf("\t%s", text.c_str());
@@ -111,17 +93,24 @@ int main(int argc, char** argv) {
     controller.start();
     std::string focus = kBoxes[0].name;
     printShown(view, focus);
-    for (int i = 2; i < argc; ++i) {
-        if (argv[i][0] == 'c') {
-            const Button b(Button(argv[i][1] - '1'));
-            if (view.enabled[indexOf(b)]) {
-                controller.click(b);
-                focus = focusAfterClick(view, b);
-            }
-        }
+    // A click leaves the focus on its button, unless the exercise hands it on; Enter in the box to mark presses its
+    // step, the other keys pressed there change nothing the core sees.
+    // The section below appears with the first compared estimate, and says so.
+    bool sectionShown = false;
+    auto click = [&](Button b) {
+        if (!view.enabled[indexOf(b)]) return;
+        view.focused.reset();
+        controller.click(b);
+        focus = kButtons[indexOf(view.focused.value_or(b))].name;
+        const bool shows = controller.compared() && controller.estimateShown();
+        if (shows && !sectionShown) view.announced += " " + sectionAppearedText();
+        sectionShown = shows;
+    };
+    for (int i = 2; i < argc && argv[i][0] != 'b'; ++i) {
+        if (argv[i][0] != 'c') focus = kBoxes[indexOf(kEnterBox)].name;
+        if (argv[i][0] == 'c') click(Button(argv[i][1] - '1'));
         if (argv[i][0] == 't') view.type(argv[i] + 1);
-        if (argv[i][0] == 'b') break;
-        if (argv[i][0] != 'c') focus = kBoxes[indexOf(Field::ToMark)].name;
+        if (std::string_view(argv[i]) == "kEnter") click(kEnterPresses);
         printShown(view, focus);
     }
     printRepetitions(controller.estimateShown().value(), controller.rule());
