@@ -111,10 +111,10 @@ TEST(ClassCode, GivesEveryStudentAndEveryRestartTheSameLakeAndHauls) {
         for (int haul = 0; haul < 12; ++haul) controller.click(RecaptureHaul);
         return controller.state();
     };
-    const SimulationState lake = play(4242, 0, RecaptureRule::MarkedShare);
-    EXPECT_EQ(lake, play(4242, 1, RecaptureRule::MarkedShare));
-    EXPECT_NE(lake.trueSize, play(4243, 0, RecaptureRule::MarkedShare).trueSize);
-    const SimulationState fishByFish = play(4242, 1, RecaptureRule::FishByFish);
+    const SimulationState lake = play(4242, 0, kMarkedShare);
+    EXPECT_EQ(lake, play(4242, 1, kMarkedShare));
+    EXPECT_NE(lake.trueSize, play(4243, 0, kMarkedShare).trueSize);
+    const SimulationState fishByFish = play(4242, 1, kFishByFish);
     EXPECT_EQ(std::tuple(fishByFish.hauls, fishByFish.caught, fishByFish.recaptured, fishByFish.trueSize),
               std::tuple(lake.hauls, lake.caught, lake.recaptured, lake.trueSize));
     EXPECT_EQ(fishByFish.markedRecaptured, std::floor(fishByFish.markedRecaptured));

@@ -23,13 +23,13 @@ const EstimateMade kWorked{{.hauls = 9, .caught = 300, .marked = 300, .recapture
 int within25(const StrategyOutcome& o) { return o.verdicts[0] + o.verdicts[1] + o.verdicts[2]; }
 
 TEST(RepeatedExperiment, RepeatsTheEstimateShownOnTheSameDrawsUnderBothRules) {
-    const RepeatedExperiment e = repeatExercise(kWorked, RecaptureRule::MarkedShare);
+    const RepeatedExperiment e = repeatExercise(kWorked, kMarkedShare);
     ASSERT_EQ(e.blocks.size(), 2U);
-    EXPECT_EQ(std::pair(e.blocks[0].rule, e.blocks[1].rule), std::pair(RecaptureRule::MarkedShare, RecaptureRule::FishByFish));
-    EXPECT_EQ(repeatExercise(kWorked, RecaptureRule::FishByFish).blocks.size(), 1U) << "one block is enough";
+    EXPECT_EQ(std::pair(e.blocks[0].rule, e.blocks[1].rule), std::pair(kMarkedShare, kFishByFish));
+    EXPECT_EQ(repeatExercise(kWorked, kFishByFish).blocks.size(), 1U) << "one block is enough";
     const auto estimates = [](const RepeatedExperiment& x) { return x.blocks[1].outcomes[2].estimates; };
-    EXPECT_EQ(estimates(e), estimates(repeatExercise(kWorked, RecaptureRule::MarkedShare)));
-    EXPECT_NE(estimates(e), estimates(repeatExercise({kWorked.state, 7}, RecaptureRule::MarkedShare)));
+    EXPECT_EQ(estimates(e), estimates(repeatExercise(kWorked, kMarkedShare)));
+    EXPECT_NE(estimates(e), estimates(repeatExercise({kWorked.state, 7}, kMarkedShare)));
     const auto strategies = variantsOf(kWorked);
     EXPECT_EQ(std::tuple(strategies[1].marked, strategies[1].hauls, strategies[2].marked, strategies[2].hauls),
               std::tuple(600.0, 6, 300.0, 12));
@@ -64,8 +64,8 @@ TEST(RepeatedExperiment, ARealLakeRewardsMarkingAsMuchAsFishing) {
                                     Strategy{row.student.marked, 2 * row.student.hauls}};
         FixedSeed seed(4242);
         SeededRandomSource ruleDraws(seed), lakeDraws(seed);
-        const ExperimentBlock rule = repeatStrategies(row.trueSize, strategies, RecaptureRule::MarkedShare, ruleDraws);
-        const ExperimentBlock lake = repeatStrategies(row.trueSize, strategies, RecaptureRule::FishByFish, lakeDraws);
+        const ExperimentBlock rule = repeatStrategies(row.trueSize, strategies, kMarkedShare, ruleDraws);
+        const ExperimentBlock lake = repeatStrategies(row.trueSize, strategies, kFishByFish, lakeDraws);
         const auto [base, marked, hauls] = std::tuple(within25(lake.outcomes[0]), within25(lake.outcomes[1]),
                                                       within25(lake.outcomes[2]));
         EXPECT_GT(marked, base + 80) << "of 1000";
@@ -85,12 +85,12 @@ TEST(RepeatedExperiment, ShowsTheMiddleOnlyWhereNearlyEveryRepetitionGaveAnEstim
         testing::ScriptedRandom random;  // 40 repetitions of one haul of 100 (two drawn, for twice the hauls)
         for (int r = 0; r < 40; ++r) random.script({testing::haulDraw(100), r < without ? 0 : 0.5, 0, 0});
         const ExperimentBlock block =
-            repeatStrategies(1000, {Strategy{100, 1}, {100, 1}, {100, 2}}, RecaptureRule::MarkedShare, random, 40);
+            repeatStrategies(1000, {Strategy{100, 1}, {100, 1}, {100, 2}}, kMarkedShare, random, 40);
         const StrategyOutcome& o = block.outcomes[0];
         EXPECT_EQ(o.withoutEstimate, without);
         EXPECT_EQ(o.high.has_value(), without == 1) << "39 of 40 is 97,5 %";
         EXPECT_EQ(std::tuple(o.median, o.low, o.meanMarkedRecaptured), std::tuple(1000, 1000, (40 - without) * 10 / 40.0));
-        EXPECT_EQ(middleText(o), without == 1 ? "fra 1000 e 1000" : "non si può dire: 2 prove su 1000 senza stima");
+        EXPECT_EQ(middleText(o), without == 1 ? "fra 1000 e 1000" : "non si può dire, 2 prove su 1000 senza stima");
     }
 }
 
@@ -103,10 +103,10 @@ TEST(ExperimentWords, SayWhatRanInTheWindowsWords) {
     // clang-format off
     struct Row { const char* name; Strategy strategy; double meanHauls; std::string text; };
     const Row rows[] = {
-        {"as run", {250, 1}, 1, "250 pesci marcati, 1 cala di ricattura"},
-        {"more than caught", {500, 8}, 8, "500 pesci marcati (servirebbe catturarne di più), 8 cale di ricattura"},
-        {"the whole lake", {1000, 8}, 8, "1000 pesci marcati (tutti quelli del lago), 8 cale di ricattura"},
-        {"stopped by the guard", {250, 16}, 13.24, "250 pesci marcati, 16 cale di ricattura (in media 13,2: il lago non ne permetteva di più)"}
+        {"as run", {250, 1}, 1, "250 pesci marcati e 1 cala di ricattura."},
+        {"more than caught", {500, 8}, 8, "500 pesci marcati e 8 cale di ricattura. Per marcarli servirebbe catturarne di più."},
+        {"the whole lake", {1000, 8}, 8, "1000 pesci marcati e 8 cale di ricattura. Sono tutti i pesci del lago."},
+        {"stopped by the guard", {250, 16}, 13.24, "250 pesci marcati e 16 cale di ricattura. In media se ne sono fatte 13,2, perché il lago non ne permetteva di più."}
     };
     // clang-format on
     for (const Row& row : rows) {
@@ -115,7 +115,7 @@ TEST(ExperimentWords, SayWhatRanInTheWindowsWords) {
         o.meanHauls = row.meanHauls;
         EXPECT_EQ(strategyText(o, e), row.text);
     }
-    EXPECT_EQ(frequencyText(144) + "; " + beyondText(21, 100000), "144 su 1000; 21 stime oltre 100.000 (fuori dal grafico)");
+    EXPECT_EQ(frequencyText(144) + "; " + beyondText(21, 100000), "144 su 1000; 21 stime oltre 100000, fuori dal grafico");
     std::string bands;
     for (std::size_t v = 0; v < kVerdictCount; ++v) bands += verdictBand(Verdict(v)) + "; ";
     EXPECT_EQ(bands, "sotto il 5\u00a0%; da 5 a meno di 10\u00a0%; da 10 a meno di 25\u00a0%; da 25 a meno di 50\u00a0%; "
@@ -136,12 +136,12 @@ TEST(ClassBoard, ReadsWholeNumbersAndNeverSplitsOneInTwo) {
         {"separators and thousands dots", "1200\n1.234; 30000\t7\r\n123.456", {1200, 1234, 30000, 7, 123456}, 0, {}},
         {"groups without an estimate", "nessuna 41000 - Nessuna", {41000}, 3, {}},
         {"thousands after a blank", "12 500\n38 226 9\n1 234 567", {9}, 0,
-         {{"12 500", "un solo numero si scrive senza spazi (12500); più stime vanno su righe diverse"},
-          {"38 226", "un solo numero si scrive senza spazi (38226); più stime vanno su righe diverse"},
-          {"1 234 567", "un solo numero si scrive senza spazi (1234567); più stime vanno su righe diverse"}}},
+         {{"12 500", "Un solo numero si scrive senza spazi, come 12500, e più stime vanno su righe diverse."},
+          {"38 226", "Un solo numero si scrive senza spazi, come 38226, e più stime vanno su righe diverse."},
+          {"1 234 567", "Un solo numero si scrive senza spazi, come 1234567, e più stime vanno su righe diverse."}}},
         {"zero and leading zeros", "0 007 0.500", {}, 0,
-         {{"0", "una stima di 0 pesci non è possibile"}, {"007", "scrivilo senza zeri iniziali"},
-          {"0.500", "scrivilo senza zeri iniziali"}}},
+         {{"0", "Una stima di 0 pesci non è possibile."}, {"007", "Scrivilo senza zeri iniziali."},
+          {"0.500", "Scrivilo senza zeri iniziali."}}},
         {"misplaced dots, fractions, signs, words", "12.34 1.234.567 1,5 -3 ;; 1234.567 abc .123 1.234.", {1234567}, 0,
          {{"12.34", ""}, {"1,5", ""}, {"-3", ""}, {"1234.567", ""}, {"abc", ""}, {".123", ""}, {"1.234.", ""}}},
         {"ten digits", "9999999999 999999999", {999999999}, 0, {{"9999999999", ""}}},
@@ -160,8 +160,9 @@ TEST(ClassBoard, ReadsWholeNumbersAndNeverSplitsOneInTwo) {
     EXPECT_EQ(std::tuple(capped.estimates.size() + capped.notUnderstood.size(), capped.ignored, capped.estimates.back()),
               std::tuple(kMaxClassEntries, 3U, 500.0));
     EXPECT_EQ(classSummary(parseClassEntries("40000 30000 - abc")),
-              "Stime lette: 2; mediana della classe: 35.000. Gruppi senza stima: 1. Voci non comprese: 1 (sono elencate "
-              "qui sotto: correggile e disegna di nuovo).");
+              "Stime lette 2. Mediana della classe 35000. Gruppi senza stima 1. Voci non comprese 1, elencate qui sotto. "
+              "Correggile e disegna di nuovo.");
+    EXPECT_EQ(notUnderstoodText({"12 500", "Un solo numero."}), "Hai scritto 12 500. Un solo numero.");
     EXPECT_EQ(bandCounts({100, 104.9, 95, 110, 125, 150, 49}, 100), (std::array<int, kVerdictCount>{2, 1, 1, 1, 2}));
 }
 

@@ -43,7 +43,7 @@ TEST(Steps, WriteTheirInstructionsWordForWord) {
         "Una volta marcati 100 individui, puoi procedere a riimetterli nel lago cliccando sul bottone 4."},
         {"release", [&] { releaseMarked(view); },
         "Trascorso un tempo sufficiente a disperdere gli individui marcati, puoi procedere alle ricatture cliccando "
-        "sul bottone 5."}, {"recapture", [&] { recaptureHaul(state, view, random, RecaptureRule::MarkedShare); },
+        "sul bottone 5."}, {"recapture", [&] { recaptureHaul(state, view, random, kMarkedShare); },
         "Anche in questo caso puoi effettuare più cale cliccando ancora sul bottone 5.\r\npuoi ottenere una stima del "
         "numero totale presente nel lago sapendo che il rapporto fra marcati e totale è teoricamente uguale a quello "
         "fra i ricatturati marcati ed il totale dei ricatturati.\r\nPer effettuare questo calcolo clicca sul bottone "
@@ -153,7 +153,7 @@ TEST(RecaptureHaul, StopsBeforeTheLakeCouldEmptyAndOffersAnEstimateOnceMarkedFis
             .hauls = 4, .marked = 100, .recaptured = row.before, .markedShare = 0.1, .trueSize = 1000};
         ScriptedRandom random;
         random.script({haulDraw(row.haul), row.r});
-        recaptureHaul(state, view, random, RecaptureRule::MarkedShare);
+        recaptureHaul(state, view, random, kMarkedShare);
         const double m = row.haul * 2 * row.r * 0.1;
         EXPECT_EQ(state, (SimulationState{.hauls = 5,
                                           .marked = 100,
@@ -182,7 +182,7 @@ TEST(RecaptureHaul, FishByFishTakesWholeMarkedFishFromThoseLeft) {
         SimulationState state{.marked = row.marked, .markedRecaptured = row.markedRecaptured, .trueSize = row.trueSize};
         ScriptedRandom random;
         random.script({haulDraw(row.haul), row.r});
-        drawRecaptureHaul(state, random, RecaptureRule::FishByFish);
+        drawRecaptureHaul(state, random, kFishByFish);
         EXPECT_TRUE(random.spentExactly());
         EXPECT_EQ(state.markedRecaptured - row.markedRecaptured, row.expected);
         EXPECT_EQ(state.recaptured, row.haul);

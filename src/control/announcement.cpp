@@ -53,7 +53,8 @@ std::string announcementFor(const FieldTexts& before, const FieldTexts& after) {
     auto add = [&words](const std::string& part) { words += (words.empty() ? "" : " ") + part; };
     if (after[0] != before[0]) add(spokenInstructions(after[0]));
     for (std::size_t f = 1; f < kFieldCount; ++f)
-        if (after[f] != before[f] && !after[f].empty()) add(std::string(spokenName(Field(f))) + " " + spoken(after[f]) + ".");
+        if (after[f] != before[f] && !after[f].empty())
+            add(std::string(spokenName(Field(f))) + " " + spoken(after[f]) + ".");
     return words;
 }
 

@@ -19,7 +19,7 @@ public:
     using ExitRequest = std::function<void()>;
 
     ExerciseController(MainView& view, RandomSource& random, ExitRequest exit,
-                       RecaptureRule rule = RecaptureRule::MarkedShare);
+                       RecaptureRule rule = kMarkedShare);
 
     // Run once the window stands in its initial state: writes the opening instructions and speaks them.
     void start();

@@ -13,9 +13,14 @@ constexpr std::string_view kLakeOption = "--lago";
 constexpr std::string_view kScaleOption = "--scala";
 constexpr std::string_view kFishByFishOption = "--pesce-per-pesce";
 constexpr std::string_view kFishByFishWords = "pesce per pesce";
+constexpr std::string_view kTrickOption = "--trucco";
+constexpr const char* kKnownTricks =
+    "I trucchi sono: marche-perse, pesci-timidi, pesci-curiosi, nuovi-arrivi, morti-per-tutti.";
+constexpr const char* kTrickNames[kTrickCount] = {
+    "", "marche-perse", "pesci-timidi", "pesci-curiosi", "nuovi-arrivi", "morti-per-tutti"};
 
 constexpr const char* kHelp =
-    "Uso: ricattura [--lago N] [--pesce-per-pesce] [--scala F]\n"
+    "Uso: ricattura [--lago N] [--pesce-per-pesce] [--trucco NOME] [--scala F]\n"
     "\n"
     "Simulazione didattica del metodo di cattura, marcatura e ricattura per stimare\n"
     "quanti pesci vivono in un lago immaginario (stimatore di Lincoln-Petersen).\n"
@@ -25,6 +30,9 @@ constexpr const char* kHelp =
     "                      e «Riparti» lo ripropone\n"
     "  --pesce-per-pesce   le cale di ricattura pescano i pesci uno per uno, come in\n"
     "                      un lago vero, invece di estrarre a caso la quota di marcati\n"
+    "  --trucco NOME       un lago con un trucco, pesce per pesce: marche-perse,\n"
+    "                      pesci-timidi, pesci-curiosi, nuovi-arrivi o\n"
+    "                      morti-per-tutti (la guida per l’insegnante li spiega)\n"
     "  --scala F           finestra F volte più grande, per un proiettore o una LIM:\n"
     "                      F va da 1 a 4, con al massimo due decimali (1,5 o 1,25);\n"
     "                      su schermi alti 768 o 800 pixel usate --scala 1,5\n"
@@ -96,10 +104,19 @@ std::optional<double> parseScale(std::string_view text) {
     return scale;
 }
 
+const char* trickName(Trick trick) { return kTrickNames[static_cast<std::size_t>(trick)]; }
+
+std::optional<Trick> parseTrick(std::string_view name) {
+    for (std::size_t t = 1; t < kTrickCount; ++t)
+        if (name == kTrickNames[t]) return Trick(t);
+    return std::nullopt;
+}
+
 std::string windowTitle(const ExerciseSettings& settings) {
     std::string title = kWindowTitle;
     if (settings.code) title += ", lago della classe " + std::to_string(*settings.code);
     if (settings.fishByFish) title += ", " + std::string(kFishByFishWords);
+    if (settings.trick != Trick::None) title += ", lago con un trucco";
     return title;
 }
 
@@ -117,6 +134,8 @@ LaunchOptions parseCommandLine(const std::vector<std::string_view>& args) {
     bool version = false;
     bool lakeGiven = false;
     bool scaleGiven = false;
+    bool trickGiven = false;
+    bool fishByFishGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (arg == "--help" || arg == "-h") {
@@ -124,7 +143,8 @@ LaunchOptions parseCommandLine(const std::vector<std::string_view>& args) {
         } else if (arg == "--version") {
             version = true;
         } else if (arg == kFishByFishOption) {
-            if (options.settings.fishByFish) return refuse(repeated(kFishByFishOption));
+            if (fishByFishGiven) return refuse(repeated(kFishByFishOption));
+            fishByFishGiven = true;
             options.settings.fishByFish = true;
         } else if (const OptionValue lake = valueOf(kLakeOption, args, i); lake.found) {
             if (!lake.value) return refuse(missing(kLakeOption, "il codice della classe", "42"));
@@ -132,6 +152,14 @@ LaunchOptions parseCommandLine(const std::vector<std::string_view>& args) {
             lakeGiven = true;
             options.settings.code = parseLakeCode(*lake.value);
             if (!options.settings.code) return refuse(notALakeCode(*lake.value));
+        } else if (const OptionValue trick = valueOf(kTrickOption, args, i); trick.found) {
+            if (!trick.value) return refuse(missing(kTrickOption, "il nome del trucco", "marche-perse"));
+            if (trickGiven) return refuse(repeated(kTrickOption));
+            trickGiven = true;
+            const std::optional<Trick> chosen = parseTrick(*trick.value);
+            if (!chosen) return refuse(quoted(*trick.value) + " non è un trucco di Ricattura. " + kKnownTricks);
+            options.settings.trick = *chosen;
+            options.settings.fishByFish = true;
         } else if (const OptionValue scale = valueOf(kScaleOption, args, i); scale.found) {
             if (!scale.value) return refuse(missing(kScaleOption, "il fattore di ingrandimento", "2"));
             if (scaleGiven) return refuse(repeated(kScaleOption));
@@ -162,7 +190,7 @@ PageAddress readPageAddress(const AddressParameter& parameter) {
         address.settings.code = parseLakeCode(*written);
         address.warning = !address.settings.code;
         if (address.settings.code)
-            note = "Lago della classe: " + *written + ".";
+            note = "Lago della classe " + *written + ".";
         else if (written->empty())
             note = "Nell’indirizzo, dopo «?lago=», manca il codice della classe: per ora ogni lago sarà diverso.";
         else
@@ -172,9 +200,20 @@ PageAddress readPageAddress(const AddressParameter& parameter) {
                    "sarà diverso.";
     }
     address.settings.fishByFish = parameter("pesce-per-pesce").has_value();
-    if (address.settings.fishByFish)
-        note += std::string(note.empty() ? "" : " ") +
-                "Ricattura pesce per pesce: ogni cala di ricattura pesca i pesci uno per uno, come in un lago vero.";
+    auto add = [&note](const std::string& line) { note += (note.empty() ? "" : " ") + line; };
+    if (const std::optional<std::string> trick = parameter("trucco")) {
+        if (const std::optional<Trick> chosen = parseTrick(*trick)) {
+            address.settings.trick = *chosen;
+            address.settings.fishByFish = true;
+        } else {
+            address.warning = true;
+            add(quoted(*trick) + " non è un trucco di Ricattura: l’esercizio continua senza trucco. " + kKnownTricks);
+        }
+    }
+    if (address.settings.trick != Trick::None)
+        add("Un lago con un trucco: nella ricattura succede qualcosa che il metodo non prevede. Pesce per pesce.");
+    else if (address.settings.fishByFish)
+        add("Ricattura pesce per pesce: ogni cala di ricattura pesca i pesci uno per uno, come in un lago vero.");
     address.teacher = parameter("insegnante").has_value();
     address.note = note;
     return address;

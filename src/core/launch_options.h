@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -23,10 +24,18 @@ inline constexpr double kLargestScale = 4;
 // A scale is a number from 1 to 4 with at most two decimals, after a comma or a point: "2", "1,5", "2.25".
 std::optional<double> parseScale(std::string_view text);
 
+// A lake with a trick: one of the method's assumptions broken between marking and recapture, always fish by fish.
+enum class Trick { None, LostMarks, ShyMarked, CuriousMarked, Newcomers, DeathsForAll };
+inline constexpr std::size_t kTrickCount = 6;
+// The name a teacher writes: "marche-perse", "pesci-timidi", "pesci-curiosi", "nuovi-arrivi", "morti-per-tutti".
+const char* trickName(Trick trick);
+std::optional<Trick> parseTrick(std::string_view name);
+
 // What the teacher chose for the exercise, in the page's address or on the command line.
 struct ExerciseSettings {
     std::optional<LakeCode> code;  // the class code
     bool fishByFish = false;       // step 5 draws each haul's marked fish from the lake, fish by fish
+    Trick trick = Trick::None;     // a trick comes with fish by fish
     bool operator==(const ExerciseSettings&) const = default;
 };
 
@@ -49,12 +58,13 @@ struct LaunchOptions {
     std::string refusal;  // for Refuse: one line saying what was wrong and what to type instead
 };
 
-// Reads the arguments after the program's name: --lago N, --lago=N, --pesce-per-pesce, --scala F, --scala=F, -h,
-// --help, --version.
+// Reads the arguments after the program's name: --lago N, --lago=N, --pesce-per-pesce, --trucco NAME, --trucco=NAME,
+// --scala F, --scala=F, -h, --help, --version.
 LaunchOptions parseCommandLine(const std::vector<std::string_view>& args);
 
-// What the page's address asks for: ?lago=N, &pesce-per-pesce, &insegnante (the teacher's view, with the class
-// board); and the line the page shows under its heading about it, a warning when the address says something wrong.
+// What the page's address asks for: ?lago=N, &pesce-per-pesce, &trucco=NAME, &insegnante (the teacher's view, with
+// the class board); and the line the page shows under its heading about it, a warning when the address says something
+// wrong (an unknown trick: the exercise goes on without one).
 struct PageAddress {
     ExerciseSettings settings;
     bool teacher = false;

@@ -54,16 +54,6 @@ std::string decimalText(double value) {
     return text + digits.substr(0, integerDigits) + kDecimalComma + digits.substr(integerDigits);
 }
 
-std::string proseNumber(double value) {
-    constexpr double kFirstGrouped = 10000;
-    constexpr std::size_t kGroup = 3;
-    std::string text = decimalText(value);
-    if (std::fabs(value) < kFirstGrouped || value != std::floor(value)) return text;
-    for (auto at = text.size(); at > kGroup && isDigit(text[at - kGroup - 1]); at -= kGroup)
-        text.insert(at - kGroup, ".");
-    return text;
-}
-
 double leadingNumber(std::string_view text) {
     text.remove_prefix(std::min(text.find_first_not_of(kBlanks), text.size()));
     const bool negative = text.starts_with('-');

@@ -12,11 +12,6 @@ inline constexpr std::string_view kCrLf = "\r\n";
 // fractions below 1, at most 15 significant digits, no trailing zeros, never an exponent and never "-0".
 std::string decimalText(double value);
 
-// A number in a sentence of the page's own texts, as Italian prose writes it: whole numbers of five digits or more
-// grouped by thousands with a dot ("588.060"), shorter ones and fractions as decimalText. The window's boxes keep
-// decimalText.
-std::string proseNumber(double value);
-
 // True for the ten ASCII digits, whatever the locale.
 constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
 

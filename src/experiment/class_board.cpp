@@ -60,9 +60,9 @@ void read(std::string_view token, ClassEntries& entries) {
     }
     std::string hint;
     if (digits && digits->find_first_not_of('0') == std::string::npos)
-        hint = "una stima di 0 pesci non è possibile";
+        hint = "Una stima di 0 pesci non è possibile.";
     else if (digits && digits->front() == '0')
-        hint = "scrivilo senza zeri iniziali";
+        hint = "Scrivilo senza zeri iniziali.";
     entries.notUnderstood.push_back({std::string(token), hint});
 }
 
@@ -102,8 +102,9 @@ ClassEntries parseClassEntries(std::string_view typed) {
                 begin, static_cast<std::size_t>(tokens[last].first.data() - begin) + tokens[last].first.size());
             std::string joined;
             for (std::size_t g = t; g <= last; ++g) joined += tokens[g].first;
-            entries.notUnderstood.push_back({std::string(grouped), "un solo numero si scrive senza spazi (" + joined +
-                                                                       "); più stime vanno su righe diverse"});
+            entries.notUnderstood.push_back(
+                {std::string(grouped),
+                 "Un solo numero si scrive senza spazi, come " + joined + ", e più stime vanno su righe diverse."});
         } else {
             read(tokens[t].first, entries);
         }
@@ -146,19 +147,22 @@ DotPlot dotPlot(const std::vector<double>& estimates, std::optional<double> true
 }
 
 std::string classSummary(const ClassEntries& entries) {
-    std::string text = "Stime lette: " + proseNumber(static_cast<double>(entries.estimates.size()));
-    if (const auto middle = median(entries.estimates)) text += "; mediana della classe: " + proseNumber(*middle);
-    text += ".";
-    if (entries.withoutEstimate > 0) text += " Gruppi senza stima: " + proseNumber(entries.withoutEstimate) + ".";
+    std::string text = "Stime lette " + decimalText(static_cast<double>(entries.estimates.size())) + ".";
+    if (const auto middle = median(entries.estimates)) text += " Mediana della classe " + decimalText(*middle) + ".";
+    if (entries.withoutEstimate > 0) text += " Gruppi senza stima " + decimalText(entries.withoutEstimate) + ".";
     if (!entries.notUnderstood.empty())
-        text += " Voci non comprese: " + proseNumber(static_cast<double>(entries.notUnderstood.size())) +
-                " (sono elencate qui sotto: correggile e disegna di nuovo).";
+        text += " Voci non comprese " + decimalText(static_cast<double>(entries.notUnderstood.size())) +
+                ", elencate qui sotto. Correggile e disegna di nuovo.";
     if (entries.ignored > 0)
-        text += " Si leggono al massimo " + proseNumber(kMaxClassEntries) + " voci: le altre " +
-                proseNumber(static_cast<double>(entries.ignored)) + " sono state ignorate.";
+        text += " Si leggono al massimo " + decimalText(kMaxClassEntries) + " voci, e le altre " +
+                decimalText(static_cast<double>(entries.ignored)) + " sono state ignorate.";
     return text;
 }
 
-std::string revealText(double trueSize) { return "Il numero reale di pesci è " + proseNumber(trueSize) + "."; }
+std::string notUnderstoodText(const NotUnderstood& entry) {
+    return "Hai scritto " + entry.typed + "." + (entry.hint.empty() ? "" : " " + entry.hint);
+}
+
+std::string revealText(double trueSize) { return "Il numero reale di pesci è " + decimalText(trueSize) + "."; }
 
 }  // namespace ricattura

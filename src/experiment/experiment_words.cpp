@@ -13,7 +13,9 @@ constexpr double kTenths = 10;
 
 std::size_t at(auto index) { return static_cast<std::size_t>(index); }
 
-std::string hauls(double count) { return proseNumber(count) + (count == 1 ? " cala" : " cale") + " di ricattura"; }
+std::string hauls(double count) { return decimalText(count) + (count == 1 ? " cala" : " cale") + " di ricattura"; }
+
+// Sentences rather than colons and brackets: a screen reader reads those aloud.
 
 }  // namespace
 
@@ -37,74 +39,80 @@ std::string variantName(Variant variant) {
     return kNames[at(variant)];
 }
 
+std::string strategyShort(const Strategy& s) { return decimalText(s.marked) + " pesci marcati, " + hauls(s.hauls); }
+
 std::string strategyText(const StrategyOutcome& o, const RepeatedExperiment& e) {
     const Strategy& s = o.strategy;
-    std::string text = proseNumber(s.marked) + " pesci marcati";
+    std::string text = decimalText(s.marked) + " pesci marcati e " + hauls(s.hauls) + ".";
     if (s.marked >= e.trueSize)
-        text += " (tutti quelli del lago)";
+        text += " Sono tutti i pesci del lago.";
     else if (s.marked > e.caught)
-        text += " (servirebbe catturarne di più)";
-    text += ", " + hauls(s.hauls);
-    if (o.meanHauls < s.hauls) text += " (in media " + meanText(o.meanHauls) + ": il lago non ne permetteva di più)";
+        text += " Per marcarli servirebbe catturarne di più.";
+    if (o.meanHauls < s.hauls)
+        text += " In media se ne sono fatte " + meanText(o.meanHauls) + ", perché il lago non ne permetteva di più.";
     return text;
 }
 
-std::string frequencyText(int count) { return proseNumber(count) + " su " + proseNumber(kRepetitions); }
+std::string frequencyText(int count) { return decimalText(count) + " su " + decimalText(kRepetitions); }
 
 std::string meanText(double value) { return decimalText(std::round(value * kTenths) / kTenths); }
 
-std::string medianText(const StrategyOutcome& o) { return o.median ? proseNumber(std::round(*o.median)) : "nessuna"; }
+std::string medianText(const StrategyOutcome& o) { return o.median ? decimalText(std::round(*o.median)) : "nessuna"; }
 
 std::string middleText(const StrategyOutcome& o) {
-    if (o.low && o.high) return "fra " + proseNumber(std::round(*o.low)) + " e " + proseNumber(std::round(*o.high));
-    return "non si può dire: " + proseNumber(o.withoutEstimate) + " prove su " + proseNumber(kRepetitions) +
+    if (o.low && o.high) return "fra " + decimalText(std::round(*o.low)) + " e " + decimalText(std::round(*o.high));
+    return "non si può dire, " + decimalText(o.withoutEstimate) + " prove su " + decimalText(kRepetitions) +
            " senza stima";
 }
 
 std::string blockTitle(RecaptureRule rule) {
-    return rule == RecaptureRule::MarkedShare ? "Con le regole del programma" : "In un lago vero, pesce per pesce";
+    if (!rule.fishByFish) return "Con le regole del programma";
+    if (rule.trick != Trick::None) return "Nel lago con il trucco";
+    return "In un lago vero, pesce per pesce";
 }
 
 std::string beyondText(int count, double end) {
-    return proseNumber(count) + (count == 1 ? " stima" : " stime") + " oltre " + proseNumber(end) +
-           " (fuori dal grafico)";
+    return decimalText(count) + (count == 1 ? " stima" : " stime") + " oltre " + decimalText(end) +
+           ", fuori dal grafico";
 }
 
 std::string summaryText(const RepeatedExperiment& e) {
     const ExperimentBlock& own = e.blocks.front();
     const StrategyOutcome& student = own.outcomes[at(Variant::Student)];
     const Strategy& s = student.strategy;
-    std::string text = "Il computer ha rifatto " + proseNumber(kRepetitions) +
-                       " volte la tua ricattura: stesso lago, stessi " + proseNumber(s.marked) + " pesci marcati, " +
-                       (s.hauls == 1 ? "stessa cala di ricattura" : "stesse " + hauls(s.hauls)) +
-                       ". Numero reale di pesci: " + proseNumber(e.trueSize) +
-                       "; la tua stima: " + proseNumber(e.studentEstimate) + ".";
+    std::string text = "Il computer ha rifatto " + decimalText(kRepetitions) +
+                       " volte la tua ricattura, con lo stesso lago, gli stessi " + decimalText(s.marked) +
+                       " pesci marcati e " +
+                       (s.hauls == 1 ? "la stessa cala di ricattura" : "le stesse " + hauls(s.hauls)) +
+                       ". Il numero reale di pesci è " + decimalText(e.trueSize) + " e la tua stima è " +
+                       decimalText(e.studentEstimate) + ".";
     if (student.withoutEstimate > 0)
-        text += " In " + proseNumber(student.withoutEstimate) + " prove su " + proseNumber(kRepetitions) +
-                " non è stato ripreso nessun pesce marcato: lì la stima non si può calcolare.";
-    if (student.median) text += " Metà delle stime è sotto " + medianText(student) + " e metà sopra (è la mediana)";
+        text += " In " + decimalText(student.withoutEstimate) + " prove su " + decimalText(kRepetitions) +
+                " non è stato ripreso nessun pesce marcato, e lì la stima non si può calcolare.";
+    if (student.median)
+        text +=
+            " Metà delle stime è sotto " + medianText(student) + " e metà sopra, e questo numero si chiama mediana.";
     if (student.low && student.high)
-        text += "; 95 stime su 100 stanno fra " + proseNumber(std::round(*student.low)) + " e " +
-                proseNumber(std::round(*student.high));
-    if (student.median) text += ".";
+        text += " 95 stime su 100 stanno fra " + decimalText(std::round(*student.low)) + " e " +
+                decimalText(std::round(*student.high)) + ".";
     return text;
 }
 
 std::string readingText() {
-    return "Ogni barra conta quante delle " + proseNumber(kRepetitions) +
-           " stime cadono in quell’intervallo: più le barre sono strette e vicine alla linea verde, più la strategia "
+    return "Ogni barra conta quante delle " + decimalText(kRepetitions) +
+           " stime cadono in quell’intervallo. Più le barre sono strette e vicine alla linea verde, più la strategia "
            "è affidabile.";
 }
 
 std::string sectionAppearedText() {
-    return "Sotto la finestra è comparsa la sezione E se ripetessi l’esperimento: la raggiungi con il tasto H del "
+    return "Sotto la finestra è comparsa la sezione E se ripetessi l’esperimento. La raggiungi con il tasto H del "
            "lettore di schermo, che salta da un titolo all’altro.";
 }
 
 std::string differenceText() {
     return "Perché i due gruppi di barre sono diversi? Nel programma la quota di pesci marcati di ogni cala è "
-           "estratta a caso intorno a quella del lago: quanto la stima si allontana dal vero dipende quasi solo dal "
-           "numero di cale di ricattura. In un lago vero conta quanti pesci marcati tornano nella rete: marcare il "
+           "estratta a caso intorno a quella del lago, e quanto la stima si allontana dal vero dipende quasi solo dal "
+           "numero di cale di ricattura. In un lago vero conta quanti pesci marcati tornano nella rete, e marcare il "
            "doppio dei pesci aiuta più o meno quanto pescare il doppio.";
 }
 

@@ -99,7 +99,7 @@ ExperimentBlock repeatStrategies(double trueSize, const std::array<Strategy, kVa
             SimulationState lake{
                 .marked = o.strategy.marked, .markedShare = o.strategy.marked / trueSize, .trueSize = trueSize};
             ReplayedDraws hauls(draws);
-            for (int haul = 0; haul < o.strategy.hauls && !lakeNearlyEmpty(lake); ++haul)
+            for (int haul = 0; haul < o.strategy.hauls && !lakeNearlyEmpty(lake, rule); ++haul)
                 drawRecaptureHaul(lake, hauls, rule);
             o.meanHauls += lake.hauls;
             if (!applyEstimate(lake)) {
@@ -131,7 +131,8 @@ std::uint64_t exerciseSeed(const EstimateMade& made, RecaptureRule rule) {
                                  s.trueSize,
                                  s.estimate,
                                  static_cast<double>(made.recaptureHauls),
-                                 static_cast<double>(rule)};
+                                 static_cast<double>(rule.fishByFish),
+                                 static_cast<double>(rule.trick)};
     for (double q : quantities) {
         std::uint64_t bits = 0;
         std::memcpy(&bits, &q, sizeof bits);
@@ -146,8 +147,10 @@ RepeatedExperiment repeatExercise(const EstimateMade& made, RecaptureRule rule) 
     experiment.studentEstimate = made.state.estimate;
     experiment.caught = made.state.caught;
     const auto strategies = variantsOf(made);
+    // Beside the exercise's own rule: a real lake, fish by fish, when the exercise did not fish so; the same lake
+    // without its trick when it had one.
     std::vector<RecaptureRule> rules{rule};
-    if (rule != RecaptureRule::FishByFish) rules.push_back(RecaptureRule::FishByFish);
+    if (rule != kFishByFish) rules.push_back(kFishByFish);
     for (RecaptureRule blockRule : rules) {
         FixedSeed seed(exerciseSeed(made, rule));  // the same draws for every block
         SeededRandomSource random(seed);

@@ -13,14 +13,18 @@ constexpr double kNegligible = 1e-18;
 
 }  // namespace
 
-double hypergeometricDraw(double u, double fish, double marked, double caught) {
+double hypergeometricDraw(double u, double fish, double marked, double caught, double markedOdds) {
     const double unmarked = fish - marked;
     const double fewest = std::max(0.0, caught - unmarked);
     const double most = std::min(caught, marked);
     // Chances relative to the likeliest count, stepped from one count to the next: only products and quotients, so
     // every platform with IEEE doubles draws the same count.
-    auto down = [&](double x) { return x * (unmarked - caught + x) / ((marked - x + 1) * (caught - x + 1)); };
-    auto up = [&](double x) { return (marked - x) * (caught - x) / ((x + 1) * (unmarked - caught + x + 1)); };
+    auto down = [&](double x) {
+        return x * (unmarked - caught + x) / ((marked - x + 1) * (caught - x + 1) * markedOdds);
+    };
+    auto up = [&](double x) {
+        return (marked - x) * (caught - x) * markedOdds / ((x + 1) * (unmarked - caught + x + 1));
+    };
     const double likeliest = std::clamp(std::floor((caught + 1) * (marked + 1) / (fish + 2)), fewest, most);
     double total = 1, lowest = likeliest, lowestChance = 1;
     for (double x = likeliest, chance = 1; x > fewest; --x) {

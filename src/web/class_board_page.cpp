@@ -35,9 +35,9 @@ public:
         jsWords(kDrawing, "class-summary", classSummary(entries).c_str(), false);
         drawDots(entries, trueSize);
         if (!entries.notUnderstood.empty()) {
-            jsList(kDrawing, "class-bad", ("Voci non comprese (" + proseNumber(static_cast<double>(entries.notUnderstood.size())) + "):").c_str());
+            jsList(kDrawing, "class-bad", "Voci non comprese");
             for (const NotUnderstood& bad : entries.notUnderstood)
-                jsListItem("class-bad", ("«" + bad.typed + "»" + (bad.hint.empty() ? "" : ": " + bad.hint)).c_str());
+                jsListItem("class-bad", notUnderstoodText(bad).c_str());
         }
         jsClassReveal(trueSize ? revealText(*trueSize).c_str() : "");
         jsClear("class-reveal-bands");
@@ -50,13 +50,14 @@ private:
         int levels = 1;
         for (const DotPlot::Dot& d : plot.dots) levels = std::max(levels, d.level + 1);
         jsDotPlot(kPlot, kDrawing, "Le stime della classe come punti su un asse", levels);
-        for (double t : plot.ticks) jsTick(kPlot, t / plot.end, proseNumber(t).c_str());
+        for (double t : plot.ticks) jsTick(kPlot, t / plot.end, decimalText(t).c_str());
         jsAxisTitle(kPlot, "Stima del numero di pesci");
         for (const DotPlot::Dot& d : plot.dots) jsDot(kPlot, d.at, d.level);
         if (const auto middle = median(entries.estimates))
-            jsMarker(kPlot, "median", *middle / plot.end, ("mediana della classe: " + proseNumber(*middle)).c_str());
+            jsMarker(kPlot, "median", *middle / plot.end, ("mediana della classe " + decimalText(*middle)).c_str());
         if (trueSize)
-            jsMarker(kPlot, "true-size", *trueSize / plot.end, ("numero reale di pesci: " + proseNumber(*trueSize)).c_str());
+            jsMarker(kPlot, "true-size", *trueSize / plot.end,
+                     ("numero reale di pesci " + decimalText(*trueSize)).c_str());
         if (plot.beyond > 0) jsWords(kDrawing, "class-beyond", beyondText(plot.beyond, plot.end).c_str(), false);
     }
 
@@ -64,12 +65,13 @@ private:
         const auto counts = bandCounts(entries.estimates, trueSize);
         jsTable(kBands, "class-reveal-bands", "Le stime della classe per fascia di errore");
         jsTableRow(kBands, true);
-        for (const char* heading : {"Errore", "Giudizio", "Stime"}) jsTableCell(kBands, TableCell::ColumnHeading, heading);
+        for (const char* heading : {"Errore", "Giudizio", "Stime"})
+            jsTableCell(kBands, TableCell::ColumnHeading, heading);
         for (std::size_t v = 0; v < kVerdictCount; ++v) {
             jsTableRow(kBands, false);
             jsTableCell(kBands, TableCell::RowHeading, verdictBand(Verdict(v)).c_str());
             jsTableCell(kBands, TableCell::Data, verdictName(Verdict(v)).c_str());
-            jsTableCell(kBands, TableCell::Data, proseNumber(counts[v]).c_str());
+            jsTableCell(kBands, TableCell::Data, decimalText(counts[v]).c_str());
         }
     }
 
@@ -88,9 +90,8 @@ std::optional<ClassBoard>& theBoard() {
 void buildClassBoard(LakeCode code) {
     theBoard().emplace(code);
     jsShowSection("class-board");
-    jsClassBoard(("Stime dei gruppi: numeri interi, uno per riga oppure separati da punti e virgola; «nessuna» o «-» "
-                  "per un gruppo senza stima (al massimo " +
-                  proseNumber(static_cast<double>(kMaxClassEntries)) + ")")
+    jsClassBoard(("Stime dei gruppi, al massimo " + decimalText(static_cast<double>(kMaxClassEntries)) +
+                  ". Numeri interi, uno per riga. Per un gruppo senza stima scrivi nessuna.")
                      .c_str());
 }
 

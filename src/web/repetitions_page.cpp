@@ -19,20 +19,22 @@ void drawPicture(const RepeatedExperiment& e, std::size_t b, int highest) {
     const ExperimentBlock& block = e.blocks[b];
     const Histogram& h = e.histogram;
     const std::string id = blockId(b, "plot");
-    jsHistogram(id.c_str(), kBody,
-                ("Istogramma delle stime, " + blockTitle(block.rule) + ": i numeri sono nella tabella qui sotto").c_str(),
-                kVariantCount);
-    for (double t : h.ticks) jsTick(id.c_str(), t / h.end(), proseNumber(t).c_str());
+    jsHistogram(
+        id.c_str(), kBody,
+        ("Istogramma delle stime. " + blockTitle(block.rule) + ". I numeri sono nella tabella qui sotto.").c_str(),
+        kVariantCount);
+    for (double t : h.ticks) jsTick(id.c_str(), t / h.end(), decimalText(t).c_str());
     jsAxisTitle(id.c_str(), "Stima del numero di pesci");
     for (std::size_t v = 0; v < kVariantCount; ++v) {
         const std::string beyond = block.beyond[v] ? beyondText(block.beyond[v], h.end()) : "";
-        const std::string label = variantName(Variant(v)) + ": " + strategyText(block.outcomes[v], e);
+        const std::string label = variantName(Variant(v)) + ": " + strategyShort(block.outcomes[v].strategy);
         jsBars(id.c_str(), static_cast<int>(v), label.c_str(), block.counts[v].data(), static_cast<int>(h.bins),
                highest, beyond.c_str());
     }
-    jsMarker(id.c_str(), "true-size", e.trueSize / h.end(), ("numero reale di pesci: " + proseNumber(e.trueSize)).c_str());
+    jsMarker(id.c_str(), "true-size", e.trueSize / h.end(),
+             ("numero reale di pesci " + decimalText(e.trueSize)).c_str());
     jsMarker(id.c_str(), "estimate", e.studentEstimate / h.end(),
-             ("la tua stima: " + proseNumber(e.studentEstimate)).c_str());
+             ("la tua stima " + decimalText(e.studentEstimate)).c_str());
 }
 
 void cell(const std::string& table, TableCell kind, const std::string& text) {
@@ -43,7 +45,7 @@ void drawTable(const RepeatedExperiment& e, std::size_t b) {
     const ExperimentBlock& block = e.blocks[b];
     const std::string id = blockId(b, "table");
     jsTable(id.c_str(), kBody,
-            (blockTitle(block.rule) + ": quante volte esce ciascun giudizio su " + proseNumber(kRepetitions) +
+            (blockTitle(block.rule) + ", quante volte esce ciascun giudizio su " + decimalText(kRepetitions) +
              " ripetizioni e dove cadono le stime")
                 .c_str());
     jsTableRow(id.c_str(), true);
@@ -72,7 +74,8 @@ void showRepetitions(const EstimateMade& made, RecaptureRule rule) {
     const RepeatedExperiment e = repeatExercise(made, rule);
     int highest = 1;
     for (const ExperimentBlock& block : e.blocks)
-        for (const auto& counts : block.counts) highest = std::max(highest, *std::max_element(counts.begin(), counts.end()));
+        for (const auto& counts : block.counts)
+            highest = std::max(highest, *std::max_element(counts.begin(), counts.end()));
     jsShowSection(kSection);
     jsClear(kBody);
     jsWords(kBody, "repetitions-summary", summaryText(e).c_str(), false);

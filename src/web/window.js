@@ -45,6 +45,9 @@ mergeInto(LibraryManager.library, {
     const box = ExerciseWindow.add(multiLine ? 'textarea' : 'input', name, rect);
     if (!multiLine) box.type = 'text';
     box.readOnly = !editable;
+    // A box that only shows takes the focus with its caret at the start, nothing selected, so a reader says its value
+    // once; the box a student types into keeps the engine's selection, so typing replaces the proposal.
+    if (!editable) box.addEventListener('focus', () => box.setSelectionRange(0, 0));
     box.spellcheck = false;
     box.autocomplete = 'off';
     if (UTF8ToString(spokenName)) box.setAttribute('aria-label', UTF8ToString(spokenName));

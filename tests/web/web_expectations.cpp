@@ -66,7 +66,7 @@ static void printClassBoard(LakeCode code, const std::string& typed) {
     const ClassEntries entries = parseClassEntries(typed);
     std::printf("class\t%s\n", classSummary(entries).c_str());
     for (const NotUnderstood& bad : entries.notUnderstood)
-        std::printf("class\t«%s»%s\n", bad.typed.c_str(), bad.hint.empty() ? "" : (": " + bad.hint).c_str());
+        std::printf("class\t%s\n", notUnderstoodText(bad).c_str());
     const double trueSize = lakeTrueSize(code);
     std::printf("class\t%s\n", revealText(trueSize).c_str());
     const auto counts = bandCounts(entries.estimates, trueSize);
