@@ -1,4 +1,5 @@
-// Catches a Qt window that clips or splits text or breaks the tab order, and click sequences that break a rule.
+// Catches a Qt window that clips or splits text, breaks the tab order or the keyboard, hangs or misleads a screen
+// reader, and click sequences that break a rule.
 #include "control/exercise_controller.h"
 #include "core/seeded_random_source.h"
 #include "doubles.h"
@@ -12,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyleOption>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -22,9 +22,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <cstdlib>
+#include <mutex>
 #include <random>
+#include <thread>
 
 namespace ricattura {
 namespace {
@@ -40,6 +44,7 @@ public:
     explicit RealWindow(RandomSource& random) : controller(form, random, [] {}) {
         form.setClickHandler([this](Button b) {
             ++handled;
+            pressed = b;
             controller.click(b);
         });
         form.show();
@@ -89,7 +94,47 @@ public:
 
     ExerciseWindow form{kWindowTitle};
     int handled = 0;
+    Button pressed{};  // the last button handed on
     ExerciseController controller;
+};
+
+// What a screen reader is told while one lives, in order: where the focus goes, and what a notification says.
+struct Heard {
+    Heard() { listen(true); }
+    ~Heard() { listen(false); }
+    static void listen(bool on) {
+        events().clear();
+        QAccessible::installUpdateHandler(on ? record : nullptr);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(on);
+    }
+    static std::vector<std::string>& events() {
+        static std::vector<std::string> heard;  // Qt calls a plain function
+        return heard;
+    }
+    static void record(QAccessibleEvent* e) {
+        if (e->type() == QAccessible::Focus) events().push_back("focus " + e->object()->objectName().toStdString());
+        if (e->type() == QAccessible::ObjectShow && e->accessibleInterface()->role() == QAccessible::Notification)
+            events().push_back("says " + e->accessibleInterface()->text(QAccessible::Name).toStdString());
+    }
+};
+
+// Ends the run, naming what it watches, unless the watch is over within a bound nothing sound comes near: it catches a
+// call that spins for ever, and times nothing.
+class HangWatch {
+public:
+    explicit HangWatch(std::string what)
+        : watcher_([this, what = std::move(what)](std::stop_token over) {
+              std::unique_lock lock(mutex_);
+              ended_.wait_for(lock, over, std::chrono::minutes(1), [] { return false; });
+              if (over.stop_requested()) return;
+              std::fprintf(stderr, "HANG: %s never ended\n", what.c_str());
+              std::abort();
+          }) {}
+
+private:
+    std::mutex mutex_;
+    std::condition_variable_any ended_;
+    std::jthread watcher_;  // stopped and joined first as the watch ends
 };
 
 // Seeds that move on at every reseed, so every lake of a walk differs and the walk replays.
@@ -158,6 +203,7 @@ std::string walk(std::mt19937_64& rng, long clicks, RealWindow& window, WalkFigu
 
 class WindowTest : public ::testing::Test {
 protected:
+    const Heard heard;
     testing::ScriptedRandom random;
     RealWindow w{random};
 };
@@ -180,7 +226,8 @@ TEST_F(WindowTest, PaintsTheFormAndFitsEveryCaption) {
         auto* label = w.form.findChild<QLabel*>(QString::fromLatin1(kLabels[i].name));
         ASSERT_NE(label, nullptr) << kLabels[i].name;
         EXPECT_EQ(label->buddy(), w.form.box(Field(i))) << "a screen reader would not name " << kBoxes[i].name;
-        EXPECT_EQ(w.form.box(Field(i))->accessibleName().toStdString(), spokenName(Field(i)));
+        for (const QWidget* named : {static_cast<QWidget*>(label), w.form.box(Field(i))})  // Orca says the label's
+            EXPECT_EQ(named->accessibleName().toStdString(), spokenName(Field(i)));
         EXPECT_TRUE(
             label->rect().contains(metrics.boundingRect(label->rect(), int(label->alignment()), label->text())));
         EXPECT_EQ(label->palette().color(QPalette::WindowText), colour(kLabelText));
@@ -197,44 +244,94 @@ TEST_F(WindowTest, TabFollowsTheTableAmongAllButtons) {
     }
     expected.push_back(expected.front());  // and round again
     for (std::size_t b = 0; b < kButtonCount; ++b) w.form.setEnabled(Button(b), true);
+    for (std::size_t f = 1; f < kFieldCount; ++f) w.form.setText(Field(f), "38226");
     w.form.box(Instructions)->setFocus();
     std::vector<std::string> visited;
     for (std::size_t i = 0; i < expected.size(); ++i) {
         visited.push_back(QApplication::focusWidget()->objectName().toStdString());
+        // A value is read whole, not as a selection; typing replaces the proposal in the box the student types into.
+        const auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        EXPECT_EQ(box && box->hasSelectedText(), box && !box->isReadOnly()) << visited.back();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     EXPECT_EQ(visited, expected);
 }
 
-// The steps as a keyboard and screen-reader user plays them: each is spoken in the words the core composes from what
-// the window then shows, and a step that switches itself off hands the focus, ring and all, to the next control that
-// takes it.
-TEST_F(WindowTest, StepsPressedWithTheKeyboardAreSpokenAndPassTheFocusOn) {
-    static std::string spoken;  // the last notification that showed itself: what Orca speaks away from the focus
-    QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
-        if (e->type() == QAccessible::ObjectShow && e->accessibleInterface()->role() == QAccessible::Notification)
-            spoken = e->accessibleInterface()->text(QAccessible::Name).toStdString();
-    });
-    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);  // as a screen reader would
-    w.form.activateWindow();
+// The exercise by keyboard and screen reader: the opening words once the window is active, after its focus; Space or
+// Enter press the focused step, Enter in the typed box the step that reads it, nothing else anything, and no button
+// becomes the default; a step that switched itself off hands the focus, ring and all, on before its words are spoken.
+TEST_F(WindowTest, KeysPressTheStepsWhichPassTheFocusOnBeforeTheyAreSpoken) {
+    using enum Button;
+    const auto step = [this](Button b) -> QWidget* { return w.form.button(b); };
+    // What a key there presses, and where the focus then goes if it leaves.
+    using Row = std::tuple<const char*, QWidget*, Qt::Key, std::optional<Button>, std::optional<Button>>;
+    const Row rows[] = {{"CreateLakeByEnter", step(CreateLake), Qt::Key_Return, CreateLake, CaptureHaul},
+                        {"HaulBySpace", step(CaptureHaul), Qt::Key_Space, CaptureHaul, {}},
+                        {"EscapeOnAStep", step(CaptureHaul), Qt::Key_Escape, {}, {}},
+                        {"EnterInAReadOnlyBox", w.form.box(Caught), Qt::Key_Return, {}, {}},
+                        {"EscapeInTheTypedBox", w.form.box(kEnterBox), Qt::Key_Escape, {}, {}},
+                        {"EnterInTheTypedBox", w.form.box(kEnterBox), Qt::Key_Return, kEnterPresses, ReleaseMarked},
+                        {"ReleaseByKeypadEnter", step(ReleaseMarked), Qt::Key_Enter, ReleaseMarked, RecaptureHaul},
+                        {"RestartBySpace", step(Restart), Qt::Key_Space, Restart, CreateLake}};
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form));
-    for (Button b :
-         {Button::CreateLake, Button::CaptureHaul, Button::MarkFish, Button::ReleaseMarked, Button::RecaptureHaul}) {
+    QCoreApplication::sendPostedEvents();  // what the activation left for after its own focus
+    EXPECT_EQ(Heard::events(), (std::vector<std::string>{"focus Text1", "says " + spokenInstructions(w.texts()[0])}));
+    for (const auto& [name, control, key, presses, next] : rows) {
+        SCOPED_TRACE(name);
         const auto before = w.texts();
-        spoken.clear();
-        w.form.button(b)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w.form.button(b), Qt::Key_Space);
-        EXPECT_EQ(std::pair(spoken.empty(), spoken), std::pair(false, announcementFor(before, w.texts()))) << int(b);
-        QWidget* next = w.form.button(b);  // the focus chain is the tab order, as the test above checks
-        while (!next->isEnabled() || !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
-        EXPECT_EQ(QApplication::focusWidget(), next) << int(b);
-        QStyleOption drawn;
-        drawn.initFrom(next);
-        EXPECT_TRUE(drawn.state & QStyle::State_HasFocus && drawn.state & QStyle::State_KeyboardFocusChange)
-            << "no ring";
+        const int handled = w.handled;
+        control->setFocus(Qt::TabFocusReason);
+        Heard::events().clear();
+        QTest::keyClick(control, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        std::vector<std::string> expected;
+        if (next) expected.push_back(std::string("focus ") + kButtons[indexOf(*next)].name);
+        if (presses) expected.push_back("says " + announcementFor(before, w.texts()));
+        EXPECT_EQ(Heard::events(), expected);
+        EXPECT_EQ(std::pair(w.handled - handled, w.pressed), std::pair(presses ? 1 : 0, presses.value_or(w.pressed)));
+        EXPECT_EQ(QApplication::focusWidget(), next ? step(*next) : control);
+        EXPECT_TRUE(w.form.testAttribute(Qt::WA_KeyboardFocusChange)) << "the style draws no focus ring";
+        for (std::size_t b = 0; b < kButtonCount; ++b) EXPECT_FALSE(w.form.button(Button(b))->isDefault());
     }
-    QAccessible::installUpdateHandler(nullptr);
-    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+}
+
+// Every one-line box answers a screen reader's every question about its text, the end included, with items that tile
+// the text around the offset and one run of attributes over all of it.
+TEST_F(WindowTest, OneLineBoxesAnswerForEveryItemAtEveryOffset) {
+    using enum QAccessible::TextBoundaryType;
+    const std::pair<const char*, QString> rows[] = {
+        {"Figure", "38226"}, {"Empty", ""}, {"DecimalComma", "12,5"}, {"FigureAndWord", "1234 pesci"}};
+    struct Item {
+        QString text;
+        int start = -2, end = -2;
+    } before, at, after, run;
+    for (const auto& [name, shown] : rows) {
+        SCOPED_TRACE(name);
+        const int length = int(shown.size());
+        for (std::size_t f = 1; f < kFieldCount; ++f) {
+            w.form.setText(Field(f), shown.toStdString());
+            QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(w.line(Field(f)))->textInterface();
+            const HangWatch watch(std::string(kBoxes[f].name) + " holding " + shown.toStdString());
+            for (auto kind :
+                 {CharBoundary, WordBoundary, SentenceBoundary, ParagraphBoundary, LineBoundary, NoBoundary})
+                for (int offset = 0; offset <= length; ++offset) {
+                    SCOPED_TRACE(::testing::Message() << kBoxes[f].name << " kind " << kind << " at " << offset);
+                    before.text = text->textBeforeOffset(offset, kind, &before.start, &before.end);
+                    at.text = text->textAtOffset(offset, kind, &at.start, &at.end);
+                    after.text = text->textAfterOffset(offset, kind, &after.start, &after.end);
+                    run.text = text->attributes(offset, &run.start, &run.end);
+                    for (const Item& item : {before, at, after})  // an item of the text, or none
+                        EXPECT_TRUE((item.start == -1 && item.end == -1 && item.text.isEmpty()) ||
+                                    (0 <= item.start && item.start < item.end && item.end <= length &&
+                                     item.text == shown.mid(item.start, item.end - item.start)));
+                    const bool inItem = length > 0 && (kind != CharBoundary || offset < length);
+                    EXPECT_EQ(at.start >= 0, inItem);
+                    EXPECT_TRUE(!inItem || (at.start <= offset && (offset < at.end || at.end == length)));
+                    EXPECT_EQ(std::pair(before.start < 0 ? 0 : before.end, after.start < 0 ? length : after.start),
+                              inItem ? std::pair(at.start, at.end) : std::pair(length, length));
+                    EXPECT_EQ(std::tuple(run.text, run.start, run.end), std::tuple(QString(), 0, length));
+                }
+        }
+    }
 }
 
 // The one random walk: it catches click sequences no example plays, through the window as a student meets it.

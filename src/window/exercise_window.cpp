@@ -1,13 +1,17 @@
 #include "window/exercise_window.h"
 
 #include "window/form_font.h"
+#include "window/one_line_box_accessible.h"
 #include "core/layout.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFocusEvent>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaObject>
 #include <QPainter>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -45,6 +49,7 @@ public:
         setFocusPolicy(Qt::NoFocus);
         setGeometry(0, 0, 0, 0);
         words_->setGeometry(0, 0, 0, 0);
+        hide();  // until it has words: shown with the window, it would be an empty notification
     }
 
     void say(const QString& words) {
@@ -65,6 +70,26 @@ QAccessibleInterface* notificationRole(const QString&, QObject* object) {
     return announcer ? new QAccessibleWidget(announcer, QAccessible::Notification) : nullptr;
 }
 
+// A one-line box. Qt selects a box's whole text when Tab brings the focus in, and a screen reader then reads the
+// selection instead of the value: only the box the student types into keeps it, so that typing replaces the
+// proposal.
+class CountBox final : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        if (!isReadOnly()) return QLineEdit::focusInEvent(event);
+        QFocusEvent unselecting(event->type(), Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&unselecting);
+    }
+};
+
+bool isEnter(const QKeyEvent& key) {
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) && !key.isAutoRepeat() &&
+           (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 }  // namespace
 
 ExerciseWindow::ExerciseWindow(const std::string& title, QWidget* parent) : QWidget(parent) {
@@ -72,8 +97,10 @@ ExerciseWindow::ExerciseWindow(const std::string& title, QWidget* parent) : QWid
     setWindowTitle(QString::fromStdString(title));
     setFixedSize(toRect(kClientArea).size());
     setFont(formFont());
-    buildControls();
+    // Before any control is made: Qt keeps the first interface it makes for a control.
+    QAccessible::installFactory(oneLineBoxAccessible);
     QAccessible::installFactory(notificationRole);
+    buildControls();
     announcer_ = new Announcer(this);
     applyTabOrder();
     instructions_->setFocus();
@@ -91,6 +118,7 @@ void ExerciseWindow::buildControls() {
         label->setPalette(p);
         label->setAutoFillBackground(true);
         label->setAlignment(Qt::AlignTop | (kLabels[i].align == Align::Left ? Qt::AlignLeft : Qt::AlignRight));
+        label->setAccessibleName(QString::fromUtf8(spokenName(Field(i))));  // Orca names a box by its label
         labels_[i] = label;
     }
 
@@ -105,7 +133,7 @@ void ExerciseWindow::buildControls() {
     instructions_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     boxes_[indexOf(Field::Instructions)] = instructions_;
     for (std::size_t i = 1; i < kFieldCount; ++i) {
-        auto* count = new QLineEdit(this);
+        auto* count = new CountBox(this);
         count->setReadOnly(!kBoxes[i].editable);
         count->setMaxLength(std::numeric_limits<int>::max());  // the student may paste any text
         boxes_[i] = count;
@@ -125,12 +153,11 @@ void ExerciseWindow::buildControls() {
         push->setGeometry(toRect(kButtons[i].rect));
         push->setAutoDefault(false);
         push->setEnabled(kButtons[i].enabledAtStart);
-        const auto which = static_cast<Button>(i);
-        connect(push, &QPushButton::clicked, this, [this, which] {
-            if (onClick_) onClick_(which);
-        });
+        push->installEventFilter(this);
+        connect(push, &QPushButton::clicked, this, [this, i] { press(Button(i)); });
         buttons_[i] = push;
     }
+    connect(line(kEnterBox), &QLineEdit::returnPressed, buttons_[indexOf(kEnterPresses)], &QPushButton::click);
 }
 
 void ExerciseWindow::applyTabOrder() {
@@ -149,6 +176,36 @@ void ExerciseWindow::changeEvent(QEvent* event) {
     // itself off handed the focus on.
     if (event->type() == QEvent::ActivationChange) setAttribute(Qt::WA_KeyboardFocusChange);
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !everActive_) {
+        everActive_ = true;
+        // Said after the focus that activation brings: a screen reader speaks that first, cutting short anything else.
+        QMetaObject::invokeMethod(
+            this, [this] { sayHeldWords(); }, Qt::QueuedConnection);
+    }
+}
+
+bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Enter presses the focused step as Space does, without making any button the default.
+    if (event->type() == QEvent::KeyPress && isEnter(*static_cast<QKeyEvent*>(event))) {
+        static_cast<QPushButton*>(watched)->click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool ExerciseWindow::focusNextPrevChild(bool next) {
+    // A step that switched itself off keeps the focus until the exercise hands it on: no control in between is heard.
+    if (pressing_ && focusWidget() && !focusWidget()->isEnabled()) return true;
+    return QWidget::focusNextPrevChild(next);
+}
+
+void ExerciseWindow::press(Button which) {
+    if (!onClick_) return;
+    pressing_ = true;
+    onClick_(which);
+    pressing_ = false;
+    // Left on a step that no longer responds, the keyboard could not move on.
+    if (focusWidget() && !focusWidget()->isEnabled()) focusNextChild();
 }
 
 void ExerciseWindow::paintEvent(QPaintEvent*) {
@@ -172,8 +229,18 @@ std::string ExerciseWindow::markInputText() const { return line(Field::ToMark)->
 
 void ExerciseWindow::setEnabled(Button button, bool enabled) { buttons_[indexOf(button)]->setEnabled(enabled); }
 
-void ExerciseWindow::announce(const std::string& words) { announcer_->say(QString::fromStdString(words)); }
+void ExerciseWindow::announce(const std::string& words) {
+    heldWords_ = QString::fromStdString(words);
+    if (everActive_) sayHeldWords();
+}
 
-void ExerciseWindow::focus(Button button) { buttons_[indexOf(button)]->setFocus(Qt::TabFocusReason); }
+void ExerciseWindow::sayHeldWords() {
+    if (!heldWords_.isEmpty()) announcer_->say(std::exchange(heldWords_, {}));
+}
+
+void ExerciseWindow::focus(Button button) {
+    setAttribute(Qt::WA_KeyboardFocusChange);  // the ring shows where the keyboard now is
+    buttons_[indexOf(button)]->setFocus(Qt::TabFocusReason);
+}
 
 }  // namespace ricattura

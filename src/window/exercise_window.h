@@ -2,6 +2,7 @@
 
 #include "core/main_view.h"
 
+#include <QString>
 #include <QWidget>
 
 #include <array>
@@ -37,10 +38,14 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildControls();
     void applyTabOrder();
+    void press(Button which);
+    void sayHeldWords();
 
     QLineEdit* line(Field which) const;  // every box but the instructions
 
@@ -50,6 +55,9 @@ private:
     std::array<QWidget*, kFieldCount> boxes_{};  // the instructions, then the one-line boxes
     std::array<QLabel*, kFieldCount> labels_{};
     Announcer* announcer_ = nullptr;  // speaks each step to a screen reader
+    QString heldWords_;               // announced before the window was first active, when no reader hears them
+    bool everActive_ = false;
+    bool pressing_ = false;  // while the exercise answers a press
 };
 
 }  // namespace ricattura
