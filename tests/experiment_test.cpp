@@ -18,7 +18,7 @@ using enum Variant;
 
 const EstimateMade kWorked{{.hauls = 9, .caught = 300, .marked = 300, .recaptured = 600, .markedRecaptured = 6,
                             .markedShare = 0.0089, .trueSize = 33600, .estimate = 30000},
-                           6};
+                           6, {}};
 
 int within25(const StrategyOutcome& o) { return o.verdicts[0] + o.verdicts[1] + o.verdicts[2]; }
 
@@ -29,11 +29,11 @@ TEST(RepeatedExperiment, RepeatsTheEstimateShownOnTheSameDrawsUnderBothRules) {
     EXPECT_EQ(repeatExercise(kWorked, kFishByFish).blocks.size(), 1U) << "one block is enough";
     const auto estimates = [](const RepeatedExperiment& x) { return x.blocks[1].outcomes[2].estimates; };
     EXPECT_EQ(estimates(e), estimates(repeatExercise(kWorked, kMarkedShare)));
-    EXPECT_NE(estimates(e), estimates(repeatExercise({kWorked.state, 7}, kMarkedShare)));
+    EXPECT_NE(estimates(e), estimates(repeatExercise({kWorked.state, 7, {}}, kMarkedShare)));
     const auto strategies = variantsOf(kWorked);
     EXPECT_EQ(std::tuple(strategies[1].marked, strategies[1].hauls, strategies[2].marked, strategies[2].hauls),
               std::tuple(600.0, 6, 300.0, 12));
-    EXPECT_EQ(variantsOf({{.marked = 700, .trueSize = 1000}, 3})[1].marked, 1000) << "never more than the lake holds";
+    EXPECT_EQ(variantsOf({{.marked = 700, .trueSize = 1000}, 3, {}})[1].marked, 1000) << "never more than the lake holds";
     for (std::size_t v = 0; v < kVariantCount; ++v) {
         SCOPED_TRACE(variantName(Variant(v)));
         for (const ExperimentBlock& block : e.blocks) {
@@ -41,7 +41,9 @@ TEST(RepeatedExperiment, RepeatsTheEstimateShownOnTheSameDrawsUnderBothRules) {
             EXPECT_EQ(std::accumulate(o.verdicts.begin(), o.verdicts.end(), o.withoutEstimate), kRepetitions);
             EXPECT_EQ(std::accumulate(block.counts[v].begin(), block.counts[v].end(), block.beyond[v]),
                       static_cast<int>(o.estimates.size()));
-            if (o.high) EXPECT_LE(block.beyond[v], kRepetitions / 40) << "the axis reaches past every 97,5 % point";
+            if (o.high) {
+                EXPECT_LE(block.beyond[v], kRepetitions / 40) << "the axis reaches past every 97,5 % point";
+            }
         }
         // The same catches under both rules: the lake's guard, which counts fish only, stopped them alike.
         EXPECT_EQ(e.blocks[0].outcomes[v].meanHauls, e.blocks[1].outcomes[v].meanHauls);
@@ -64,8 +66,8 @@ TEST(RepeatedExperiment, ARealLakeRewardsMarkingAsMuchAsFishing) {
                                     Strategy{row.student.marked, 2 * row.student.hauls}};
         FixedSeed seed(4242);
         SeededRandomSource ruleDraws(seed), lakeDraws(seed);
-        const ExperimentBlock rule = repeatStrategies(row.trueSize, strategies, kMarkedShare, ruleDraws);
-        const ExperimentBlock lake = repeatStrategies(row.trueSize, strategies, kFishByFish, lakeDraws);
+        const ExperimentBlock rule = repeatStrategies({row.trueSize, strategies, kMarkedShare}, ruleDraws);
+        const ExperimentBlock lake = repeatStrategies({row.trueSize, strategies, kFishByFish}, lakeDraws);
         const auto [base, marked, hauls] = std::tuple(within25(lake.outcomes[0]), within25(lake.outcomes[1]),
                                                       within25(lake.outcomes[2]));
         EXPECT_GT(marked, base + 80) << "of 1000";
@@ -85,7 +87,7 @@ TEST(RepeatedExperiment, ShowsTheMiddleOnlyWhereNearlyEveryRepetitionGaveAnEstim
         testing::ScriptedRandom random;  // 40 repetitions of one haul of 100 (two drawn, for twice the hauls)
         for (int r = 0; r < 40; ++r) random.script({testing::haulDraw(100), r < without ? 0 : 0.5, 0, 0});
         const ExperimentBlock block =
-            repeatStrategies(1000, {Strategy{100, 1}, {100, 1}, {100, 2}}, kMarkedShare, random, 40);
+            repeatStrategies({1000, {Strategy{100, 1}, {100, 1}, {100, 2}}, kMarkedShare, 40}, random);
         const StrategyOutcome& o = block.outcomes[0];
         EXPECT_EQ(o.withoutEstimate, without);
         EXPECT_EQ(o.high.has_value(), without == 1) << "39 of 40 is 97,5 %";

@@ -57,17 +57,25 @@ void ExerciseController::click(Button button) {
 }
 
 void ExerciseController::dispatch(Button button) {
+    const SimulationState before = state_;
     switch (button) {
-        case Button::CreateLake: createLake(state_, view_, random_); break;
-        case Button::CaptureHaul: captureHaul(state_, view_, random_); break;
+        case Button::CreateLake: lake_ = createLake(state_, view_, random_); break;
+        case Button::CaptureHaul:
+            captureHaul(state_, view_, random_);
+            hauls_.push_back({false, before, state_});
+            break;
         case Button::MarkFish: markFish(state_, view_); break;
         case Button::ReleaseMarked: releaseMarked(view_); break;
         case Button::RecaptureHaul:
             ++recaptureHauls_;
             recaptureHaul(state_, view_, random_, rule_);
+            hauls_.push_back({true, before, state_});
             break;
         case Button::EstimatePopulation:
-            if (estimatePopulation(state_, view_)) estimateShown_ = EstimateMade{state_, recaptureHauls_};
+            if (estimatePopulation(state_, view_)) {
+                estimateShown_ = EstimateMade{state_, recaptureHauls_, estimatedAt_};
+                estimatedAt_.push_back(recaptureHauls_);
+            }
             break;
         case Button::Compare:
             compareWithReal(state_, view_);
@@ -96,6 +104,9 @@ void ExerciseController::reset(WindowPart part) {
     recaptureHauls_ = 0;
     compared_ = false;
     estimateShown_.reset();
+    estimatedAt_.clear();
+    lake_ = {};
+    hauls_.clear();
     const auto atStart = enabledAtStart();
     for (std::size_t b = 0; b < kButtonCount; ++b)
         if (part == WindowPart::All || Button(b) != Button::Exit) view_.setEnabled(Button(b), atStart[b]);

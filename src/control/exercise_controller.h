@@ -5,13 +5,21 @@
 #include "core/random_source.h"
 #include "core/simulation_state.h"
 #include "steps/estimate.h"
+#include "steps/lake_creation.h"
 #include "steps/recapture.h"
 
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace ricattura {
+
+// One haul of the exercise: which phase, and the record just before and just after it.
+struct HaulRecord {
+    bool recapture = false;
+    SimulationState before, after;
+};
 
 // Routes each button click to its step and owns the exercise record for the program's lifetime.
 class ExerciseController {
@@ -39,6 +47,9 @@ public:
     // next estimate. None before the first.
     const std::optional<EstimateMade>& estimateShown() const { return estimateShown_; }
     RecaptureRule rule() const { return rule_; }
+    // The lake step 1 made (all zero before), and every haul since, in order.
+    const Lake& lake() const { return lake_; }
+    const std::vector<HaulRecord>& hauls() const { return hauls_; }
 
 private:
     // Passes every call through to the window while remembering what it shows and which buttons respond.
@@ -74,6 +85,9 @@ private:
     int recaptureHauls_ = 0;
     bool compared_ = false;
     std::optional<EstimateMade> estimateShown_;
+    std::vector<int> estimatedAt_;  // recapture hauls at each estimate made
+    Lake lake_;
+    std::vector<HaulRecord> hauls_;
 };
 
 }  // namespace ricattura

@@ -46,9 +46,13 @@ std::optional<std::string> digitsOf(std::string_view token) {
 }
 
 // One entry: an estimate, a group without one, or what is wrong with it.
-void read(std::string_view token, ClassEntries& entries) {
+void readEntry(std::string_view token, ClassEntries& entries) {
     if (token == "-" || token == "nessuna" || token == "Nessuna") {
         ++entries.withoutEstimate;
+        return;
+    }
+    if (isDigit(token.front()) && token.find('-') != std::string_view::npos) {
+        entries.codes.emplace_back(token);
         return;
     }
     const std::optional<std::string> digits = digitsOf(token);
@@ -92,9 +96,9 @@ ClassEntries parseClassEntries(std::string_view typed) {
             while (last + 1 < tokens.size() && tokens[last + 1].second && isAllDigits(tokens[last + 1].first) &&
                    tokens[last + 1].first.size() == kGroupDigits)
                 ++last;
-        if (entries.estimates.size() + entries.notUnderstood.size() +
-                static_cast<std::size_t>(entries.withoutEstimate) ==
-            kMaxClassEntries) {
+        const std::size_t read = entries.estimates.size() + entries.notUnderstood.size() + entries.codes.size() +
+                                 static_cast<std::size_t>(entries.withoutEstimate);
+        if (read == kMaxClassEntries) {
             ++entries.ignored;
         } else if (last > t) {
             const char* begin = tokens[t].first.data();
@@ -106,7 +110,7 @@ ClassEntries parseClassEntries(std::string_view typed) {
                 {std::string(grouped),
                  "Un solo numero si scrive senza spazi, come " + joined + ", e più stime vanno su righe diverse."});
         } else {
-            read(tokens[t].first, entries);
+            readEntry(tokens[t].first, entries);
         }
         t = last;
     }

@@ -27,7 +27,8 @@ struct ClassEntries {
     std::vector<double> estimates;  // in the order typed
     int withoutEstimate = 0;        // groups that got none: «nessuna» or «-»
     std::vector<NotUnderstood> notUnderstood;
-    std::size_t ignored = 0;  // entries past the first kMaxClassEntries, not read
+    std::vector<std::string> codes;  // digits and hyphens: students' result codes ("4242-3-207-6-K"), read elsewhere
+    std::size_t ignored = 0;         // entries past the first kMaxClassEntries, not read
 };
 
 // Whole numbers of fish, one per line or between blanks or semicolons; a dot between groups of three digits is a

@@ -82,27 +82,32 @@ std::array<Strategy, kVariantCount> variantsOf(const EstimateMade& made) {
             Strategy{student.marked, 2 * student.hauls}};
 }
 
-ExperimentBlock repeatStrategies(double trueSize, const std::array<Strategy, kVariantCount>& strategies,
-                                 RecaptureRule rule, RandomSource& random, int repetitions) {
-    ExperimentBlock block{rule, {}, {}, {}};
+ExperimentBlock repeatStrategies(const RepetitionPlan& plan, RandomSource& random,
+                                 std::vector<RepetitionRecord>* records) {
+    ExperimentBlock block{plan.rule, {}, {}, {}};
     int mostHauls = 0;
     for (std::size_t v = 0; v < kVariantCount; ++v) {
-        block.outcomes[v].strategy = strategies[v];
-        mostHauls = std::max(mostHauls, strategies[v].hauls);
+        block.outcomes[v].strategy = plan.strategies[v];
+        mostHauls = std::max(mostHauls, plan.strategies[v].hauls);
     }
     // Every repetition takes the same number of draws, so that another rule run on the same stream meets the same
     // catches.
     std::vector<double> draws(at(kDrawsPerHaul * mostHauls));
-    for (int r = 0; r < repetitions; ++r) {
+    for (int r = 0; r < plan.repetitions; ++r) {
         for (double& d : draws) d = random.draw();
-        for (StrategyOutcome& o : block.outcomes) {
-            SimulationState lake{
-                .marked = o.strategy.marked, .markedShare = o.strategy.marked / trueSize, .trueSize = trueSize};
+        for (std::size_t v = 0; v < kVariantCount; ++v) {
+            StrategyOutcome& o = block.outcomes[v];
+            SimulationState lake{.marked = o.strategy.marked, .markedShare = o.strategy.marked / plan.trueSize,
+                                 .trueSize = plan.trueSize};
             ReplayedDraws hauls(draws);
-            for (int haul = 0; haul < o.strategy.hauls && !lakeNearlyEmpty(lake, rule); ++haul)
-                drawRecaptureHaul(lake, hauls, rule);
+            for (int haul = 0; haul < o.strategy.hauls && !lakeNearlyEmpty(lake, plan.rule); ++haul)
+                drawRecaptureHaul(lake, hauls, plan.rule);
             o.meanHauls += lake.hauls;
-            if (!applyEstimate(lake)) {
+            const bool estimated = applyEstimate(lake);
+            if (records)
+                records->push_back({r + 1, Variant(v), lake.hauls, lake.recaptured, lake.markedRecaptured,
+                                    estimated ? std::optional(lake.estimate) : std::nullopt});
+            if (!estimated) {
                 ++o.withoutEstimate;
                 continue;
             }
@@ -111,7 +116,7 @@ ExperimentBlock repeatStrategies(double trueSize, const std::array<Strategy, kVa
             ++o.verdicts[at(verdictFor(percentError(lake.estimate, lake.trueSize)))];
         }
     }
-    for (StrategyOutcome& o : block.outcomes) summarise(o, repetitions);
+    for (StrategyOutcome& o : block.outcomes) summarise(o, plan.repetitions);
     return block;
 }
 
@@ -141,7 +146,8 @@ std::uint64_t exerciseSeed(const EstimateMade& made, RecaptureRule rule) {
     return hash;
 }
 
-RepeatedExperiment repeatExercise(const EstimateMade& made, RecaptureRule rule) {
+RepeatedExperiment repeatExercise(const EstimateMade& made, RecaptureRule rule,
+                                  std::vector<std::vector<RepetitionRecord>>* records) {
     RepeatedExperiment experiment;
     experiment.trueSize = made.state.trueSize;
     experiment.studentEstimate = made.state.estimate;
@@ -151,10 +157,12 @@ RepeatedExperiment repeatExercise(const EstimateMade& made, RecaptureRule rule) 
     // without its trick when it had one.
     std::vector<RecaptureRule> rules{rule};
     if (rule != kFishByFish) rules.push_back(kFishByFish);
-    for (RecaptureRule blockRule : rules) {
+    if (records) records->resize(rules.size());
+    for (std::size_t b = 0; b < rules.size(); ++b) {
         FixedSeed seed(exerciseSeed(made, rule));  // the same draws for every block
         SeededRandomSource random(seed);
-        experiment.blocks.push_back(repeatStrategies(experiment.trueSize, strategies, blockRule, random));
+        experiment.blocks.push_back(repeatStrategies({experiment.trueSize, strategies, rules[b]}, random,
+                                                     records ? &(*records)[b] : nullptr));
     }
     experiment.histogram = histogramOf(experiment);
     for (ExperimentBlock& block : experiment.blocks) countBins(block, experiment.histogram);

@@ -68,15 +68,34 @@ struct RepeatedExperiment {
 // (never more than the lake holds), twice the recapture hauls.
 std::array<Strategy, kVariantCount> variantsOf(const EstimateMade& made);
 
+// What to repeat: the lake, the three strategies, the rule the hauls follow, how many times.
+struct RepetitionPlan {
+    double trueSize = 0;
+    std::array<Strategy, kVariantCount> strategies;
+    RecaptureRule rule;
+    int repetitions = kRepetitions;
+};
+
+// One repetition of one strategy, for the data a spreadsheet reads.
+struct RepetitionRecord {
+    int repetition = 0;
+    Variant variant = Variant::Student;
+    double hauls = 0, recaptured = 0, markedRecaptured = 0;
+    std::optional<double> estimate;
+};
+
 // Repeats each strategy from just after marking, as the lake would be: step 5 `hauls` times (fewer if the lake runs
 // low, as the button would switch off), then step 6's rule and step 7's verdict. Each repetition draws its hauls once
-// and every strategy replays them, so differences between strategies are not the noise of different draws.
-ExperimentBlock repeatStrategies(double trueSize, const std::array<Strategy, kVariantCount>& strategies,
-                                 RecaptureRule rule, RandomSource& random, int repetitions = kRepetitions);
+// and every strategy replays them, so differences between strategies are not the noise of different draws. Every
+// repetition goes into `records` when given.
+ExperimentBlock repeatStrategies(const RepetitionPlan& plan, RandomSource& random,
+                                 std::vector<RepetitionRecord>* records = nullptr);
 
 // A seed that follows the whole exercise at its estimate, so the same clicks give the same picture.
 std::uint64_t exerciseSeed(const EstimateMade& made, RecaptureRule rule);
-// Draws from a stream of its own, seeded from the exercise: the exercise's stream is never touched.
-RepeatedExperiment repeatExercise(const EstimateMade& made, RecaptureRule rule);
+// Draws from a stream of its own, seeded from the exercise: the exercise's stream is never touched. Every repetition
+// of block b goes into records[b] when given.
+RepeatedExperiment repeatExercise(const EstimateMade& made, RecaptureRule rule,
+                                  std::vector<std::vector<RepetitionRecord>>* records = nullptr);
 
 }  // namespace ricattura

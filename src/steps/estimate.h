@@ -5,13 +5,16 @@
 
 #include <array>
 #include <cstddef>
+#include <vector>
 
 namespace ricattura {
 
-// The exercise as it stood at an estimate: the record right after step 6 and the recapture hauls behind it.
+// The exercise as it stood at an estimate: the record right after step 6, the recapture hauls behind it, and those
+// behind each earlier estimate of the same lake (each rounded m for good, so the next estimate depends on them).
 struct EstimateMade {
     SimulationState state;
     int recaptureHauls = 0;
+    std::vector<int> earlierEstimates;
     int captureHauls() const { return static_cast<int>(state.hauls) - recaptureHauls; }
     bool operator==(const EstimateMade&) const = default;
 };

@@ -38,7 +38,7 @@ Lake drawLake(RandomSource& random) {
     return lake;
 }
 
-void createLake(SimulationState& state, MainView& view, RandomSource& random) {
+Lake createLake(SimulationState& state, MainView& view, RandomSource& random) {
     const Lake lake = drawLake(random);
     using namespace guidance;
     const std::string description = std::string(kLakeParts[0]) + decimalText(lake.surface) +
@@ -49,6 +49,7 @@ void createLake(SimulationState& state, MainView& view, RandomSource& random) {
     view.setEnabled(Button::CaptureHaul, true);
     view.setEnabled(Button::Restart, true);
     view.setEnabled(Button::CreateLake, false);
+    return lake;
 }
 
 }  // namespace ricattura

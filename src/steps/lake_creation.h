@@ -17,7 +17,7 @@ struct Lake {
 // Reseeds the source, then draws surface, productivity, size and the population's deviation, in that order.
 Lake drawLake(RandomSource& random);
 
-// Step 1: invents a lake, hides its population in trueSize and describes the lake.
-void createLake(SimulationState& state, MainView& view, RandomSource& random);
+// Step 1: invents a lake, hides its population in trueSize and describes the lake; returns the lake.
+Lake createLake(SimulationState& state, MainView& view, RandomSource& random);
 
 }  // namespace ricattura
