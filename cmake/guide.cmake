@@ -1,5 +1,6 @@
 # Wraps the teacher's guide, written as a fragment the page embeds, into a page of its own that
-# prints well: cmake -DFRAGMENT=docs/guida-insegnante.html -DGUIDE=out.html -P cmake/guide.cmake
+# prints well, its worksheet (the last section) on a page of its own:
+# cmake -DFRAGMENT=docs/guida-insegnante.html -DGUIDE=out.html -P cmake/guide.cmake
 file(READ ${FRAGMENT} body)
 if(NOT body MATCHES "^<h2>([^<]+)</h2>")
   message(FATAL_ERROR "${FRAGMENT} must begin with its <h2> title")
@@ -21,7 +22,20 @@ file(WRITE ${GUIDE} "<!DOCTYPE html>
   th, td { border: 1px solid #444; padding: 0.3em 0.6em; text-align: left; vertical-align: top; }
   td:empty { min-width: 6em; }
   code { font-size: 0.95em; overflow-wrap: anywhere; }
-  @media print { body { margin: 0; max-width: none; font-size: 11pt; } }
+  dt { font-weight: bold; margin-top: 0.6em; }
+  dd { margin-left: 1.5em; }
+  aside { border: 2px solid #444; padding: 0 1em; margin: 1.6em 0; }
+  aside h3 { margin-top: 0.8em; }
+  /* The worksheet: room to write by hand in every cell, a sans-serif face of 12 points on paper. */
+  .scheda td { height: 2.2em; }
+  .scheda th[scope=row] { width: 45%; }
+  @media print {
+    body { margin: 0; max-width: none; font-size: 11pt; }
+    aside { break-inside: avoid; }
+    .scheda { break-before: page; font-size: 12pt; }
+    .scheda h3 { margin-top: 0; }
+    .scheda table { width: 100%; }
+  }
 </style>
 </head>
 <body>

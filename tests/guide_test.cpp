@@ -1,13 +1,16 @@
 // Catches a number or verdict in the teacher's guide that the program does not give, and a guide that lost one.
 #include "core/launch_options.h"
 #include "core/number_text.h"
+#include "core/seeded_random_source.h"
 #include "doubles.h"
 #include "steps/capture.h"
 #include "steps/estimate.h"
 #include "steps/lake_creation.h"
+#include "steps/recapture.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -19,6 +22,12 @@ namespace {
 using Facts = std::map<std::string, std::string>;
 const double kTop = std::nextafter(1.0, 0.0);  // the largest draw there is
 
+// A whole number as the guide's sentences write it: from five digits on, grouped by thousands with a dot.
+std::string prose(double value) {
+    const std::string text = decimalText(value);
+    return text.size() < 5 ? text : std::regex_replace(text, std::regex(R"((\d)(?=(\d{3})+$))"), "$1.");
+}
+
 // One end of every range: a lake, a haul and a mark made with the draws at that end (size at the other).
 void addEnd(Facts& facts, const std::string& end, const std::string& other, double r) {
     testing::ScriptedRandom random;
@@ -29,12 +38,77 @@ void addEnd(Facts& facts, const std::string& end, const std::string& other, doub
     captureHaul(state, view, random);
     view.type("0");
     markFish(state, view);
-    facts.insert({{"popolazione-" + end, decimalText(lake.trueSize)},
+    facts.insert({{"popolazione-" + end, prose(lake.trueSize)},
                   {"superficie-" + end, decimalText(lake.surface)},
                   {"produzione-" + end, decimalText(lake.productivity)},
                   {"taglia-" + other, decimalText(lake.size)},
                   {"cala-" + end, view.text(Field::Caught)},
                   {"marcati-min", view.text(Field::ToMark)}});
+}
+
+// The lesson's groups as the guide gives their clicks: capture hauls, the number typed in «Individui da marcare»,
+// recapture hauls. The tested class codes, the two rules of step 5, the repetitions of a measure.
+const std::array<std::array<std::string, 4>, 3> kGroups{
+    {{"a", "12", "300", "10"}, {"b", "12", "600", "10"}, {"c", "12", "300", "20"}}};
+constexpr LakeCode kTestedCodes[] = {13, 119, 84};
+const std::pair<std::string, RecaptureRule> kRules[] = {{"programma", kMarkedShare}, {"pesce", kFishByFish}};
+constexpr int kRuns = 20000;
+
+// Each group's clicks on each tested code's lake by either rule, step by step as the window's buttons run them (1,
+// 2 …, 3, 4, 5 …, 6, 7): the guide's table as the window shows it; n must not depend on the rule.
+void addTestedCodes(Facts& facts) {
+    for (std::size_t c = 0; c < std::size(kTestedCodes); ++c)
+        for (const auto& [group, captureHauls, marked, recaptureHauls] : kGroups)
+            for (const auto& [rule, recapture] : kRules) {
+                FixedSeed seed(kTestedCodes[c]);
+                SeededRandomSource random(seed);
+                testing::FakeView view;
+                SimulationState state;
+                createLake(state, view, random);
+                for (int h = 0; h < leadingNumber(captureHauls); ++h) captureHaul(state, view, random);
+                view.type(marked);
+                markFish(state, view);
+                releaseMarked(view);
+                for (int h = 0; h < leadingNumber(recaptureHauls); ++h) recaptureHaul(state, view, random, recapture);
+                if (estimatePopulation(state, view)) compareWithReal(state, view);
+                const std::string code = "prova-" + std::to_string(c + 1), row = code + "-" + group + "-";
+                auto& n = facts.try_emplace(row + "n", view.text(Field::Recaptured)).first->second;
+                if (n != view.text(Field::Recaptured)) n += " or " + view.text(Field::Recaptured);
+                facts.insert({{code + "-codice", std::to_string(kTestedCodes[c])},
+                              {code + "-lago", view.text(Field::TrueSize)},
+                              {row + "M", view.text(Field::ToMark)},
+                              {row + rule + "-m", view.text(Field::MarkedRecaptured)},
+                              {row + rule + "-stima", view.text(Field::Estimate)},
+                              {row + rule + "-errore", view.text(Field::Error)},
+                              {"gruppo-" + group + "-cattura", captureHauls},
+                              {"gruppo-" + group + "-marca", marked},
+                              {"gruppo-" + group + "-ricattura", recaptureHauls}});
+            }
+}
+
+// Each group's recapture phase repeated on the second tested lake: how many in 100 estimates fall within 25 % (the
+// first three verdicts), and how often the true size lies between n M / (m + 2 √m) and n M / (m - 2 √m).
+void addMeasures(Facts& facts) {
+    const double trueSize = leadingNumber(facts.at("prova-2-lago"));
+    facts["misura-ripetizioni"] = prose(kRuns);
+    for (const auto& [rule, recapture] : kRules) {
+        FixedSeed seed(kRuns);
+        SeededRandomSource random(seed);
+        for (const auto& [group, captureHauls, typed, recaptureHauls] : kGroups) {
+            const double marked = leadingNumber(typed);
+            int near = 0, inside = 0;
+            for (int run = 0; run < kRuns; ++run) {
+                SimulationState lake{.marked = marked, .markedShare = marked / trueSize, .trueSize = trueSize};
+                for (int h = 0; h < leadingNumber(recaptureHauls); ++h) drawRecaptureHaul(lake, random, recapture);
+                if (!applyEstimate(lake)) continue;
+                near += verdictFor(percentError(lake.estimate, trueSize)) <= Verdict::FairlyAccurate;
+                const double m = lake.markedRecaptured, nM = lake.recaptured * marked, spread = 2 * std::sqrt(m);
+                inside += nM / (m + spread) <= trueSize && (m <= spread || trueSize <= nM / (m - spread));
+            }
+            facts["misura-" + rule + "-" + group] = std::to_string(std::lround(100.0 * near / kRuns));
+            facts["intervallo-" + rule + "-" + group] = std::to_string(std::lround(100.0 * inside / kRuns));
+        }
+    }
 }
 
 Facts programFacts() {
@@ -54,10 +128,12 @@ Facts programFacts() {
     for (high = low; parseLakeCode(std::to_string(high + 1)); ++high) {
     }
     facts.insert({{"codice-min", std::to_string(low)}, {"codice-max", std::to_string(high)}});
+    addTestedCodes(facts);
+    addMeasures(facts);
     return facts;
 }
 
-TEST(TeachersGuide, StatesEveryRangeBandAndVerdictAsTheProgramGivesIt) {
+TEST(TeachersGuide, StatesEveryNumberAndVerdictAsTheProgramGivesIt) {
     std::ifstream file(RICATTURA_GUIDE);
     const std::string guide{std::istreambuf_iterator<char>(file), {}};
     const Facts facts = programFacts();
