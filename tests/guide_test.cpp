@@ -128,6 +128,7 @@ Facts programFacts() {
     for (high = low; parseLakeCode(std::to_string(high + 1)); ++high) {
     }
     facts.insert({{"codice-min", std::to_string(low)}, {"codice-max", std::to_string(high)}});
+    for (std::size_t t = 1; t < kTrickCount; ++t) facts["trucco-" + std::to_string(t)] = trickName(Trick(t));
     addTestedCodes(facts);
     addMeasures(facts);
     return facts;
