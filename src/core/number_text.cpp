@@ -1,8 +1,9 @@
 #include "core/number_text.h"
 
+#include "core/exact_digits.h"
+
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -24,19 +25,9 @@ std::string decimalText(double value) {
     // Non-finite values cannot arise from the exercise; show a harmless 0 rather than "nan".
     if (!std::isfinite(value) || value == 0.0) return "0";
 
-    // Both C libraries the program is built with round "%e" exactly. Only the digits and the
-    // exponent are read back, so the decimal point a locale may put there does not matter.
-    char scientific[32];
-    std::snprintf(scientific, sizeof scientific, "%.*e", kSignificantDigits - 1, std::fabs(value));
-    std::string digits;
-    const char* p = scientific;
-    for (; *p != 'e'; ++p)
-        if (isDigit(*p)) digits += *p;
+    // Exact digits of our own: the same on every platform, with no locale and no C library's printf.
+    auto [digits, exponent] = significantDigits(std::fabs(value), kSignificantDigits);
     while (digits.back() == '0') digits.pop_back();  // the first digit never is
-    const bool negativeExponent = p[1] == '-';
-    int exponent = 0;
-    for (p += 2; isDigit(*p); ++p) exponent = exponent * 10 + (*p - '0');
-    if (negativeExponent) exponent = -exponent;
 
     std::string text = std::signbit(value) ? "-" : "";
     if (exponent < 0) {

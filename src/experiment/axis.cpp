@@ -14,10 +14,13 @@ constexpr double kTargetTicks = 5;
 double niceStep(double span) {
     constexpr double kTen = 10;
     if (!(span > 0)) return 1;
-    double step = std::pow(kTen, std::floor(std::log10(span)));
+    // The power of ten at or below the span, by steps of ten: no logarithm, which C libraries round differently.
+    double step = 1;
+    while (step * kTen <= span) step *= kTen;
+    while (step > span) step /= kTen;
     for (double factor : {1.0, 2.0, 5.0})
         if (factor * step >= span) return factor * step;
-    return kTen * step;  // a span is always short of ten times its own power of ten
+    return kTen * step;
 }
 
 std::vector<double> axisTicks(double end) {
