@@ -1,8 +1,10 @@
 // Catches a number or verdict in the teacher's guide that the program does not give, and a guide that lost one.
+#include "control/exercise_controller.h"
 #include "core/launch_options.h"
 #include "core/number_text.h"
 #include "core/seeded_random_source.h"
 #include "doubles.h"
+#include "experiment/repeated_experiment.h"
 #include "steps/capture.h"
 #include "steps/estimate.h"
 #include "steps/lake_creation.h"
@@ -54,8 +56,8 @@ constexpr LakeCode kTestedCodes[] = {13, 119, 84};
 const std::pair<std::string, RecaptureRule> kRules[] = {{"programma", kMarkedShare}, {"pesce", kFishByFish}};
 constexpr int kRuns = 20000;
 
-// Each group's clicks on each tested code's lake by either rule, step by step as the window's buttons run them (1,
-// 2 …, 3, 4, 5 …, 6, 7): the guide's table as the window shows it; n must not depend on the rule.
+// Each group's clicks on each tested code's lake by either rule, through the program's controller (1, 2 …, 3, 4, 5 …,
+// 6, 7): the guide's table as the window shows it; n must not depend on the rule.
 void addTestedCodes(Facts& facts) {
     for (std::size_t c = 0; c < std::size(kTestedCodes); ++c)
         for (const auto& [group, captureHauls, marked, recaptureHauls] : kGroups)
@@ -63,14 +65,13 @@ void addTestedCodes(Facts& facts) {
                 FixedSeed seed(kTestedCodes[c]);
                 SeededRandomSource random(seed);
                 testing::FakeView view;
-                SimulationState state;
-                createLake(state, view, random);
-                for (int h = 0; h < leadingNumber(captureHauls); ++h) captureHaul(state, view, random);
+                ExerciseController exercise(view, random, {}, recapture);
+                exercise.click(Button::CreateLake);
+                for (int h = 0; h < leadingNumber(captureHauls); ++h) exercise.click(Button::CaptureHaul);
                 view.type(marked);
-                markFish(state, view);
-                releaseMarked(view);
-                for (int h = 0; h < leadingNumber(recaptureHauls); ++h) recaptureHaul(state, view, random, recapture);
-                if (estimatePopulation(state, view)) compareWithReal(state, view);
+                for (Button b : {Button::MarkFish, Button::ReleaseMarked}) exercise.click(b);
+                for (int h = 0; h < leadingNumber(recaptureHauls); ++h) exercise.click(Button::RecaptureHaul);
+                for (Button b : {Button::EstimatePopulation, Button::Compare}) exercise.click(b);
                 const std::string code = "prova-" + std::to_string(c + 1), row = code + "-" + group + "-";
                 auto& n = facts.try_emplace(row + "n", view.text(Field::Recaptured)).first->second;
                 if (n != view.text(Field::Recaptured)) n += " or " + view.text(Field::Recaptured);
@@ -91,6 +92,7 @@ void addTestedCodes(Facts& facts) {
 void addMeasures(Facts& facts) {
     const double trueSize = leadingNumber(facts.at("prova-2-lago"));
     facts["misura-ripetizioni"] = prose(kRuns);
+    facts["esperimento-ripetizioni"] = std::to_string(kRepetitions);  // the page's, not this measure's
     for (const auto& [rule, recapture] : kRules) {
         FixedSeed seed(kRuns);
         SeededRandomSource random(seed);
