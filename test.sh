@@ -7,7 +7,6 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./web.sh
 scripts/setup.sh --tests -DRICATTURA_WEB_PAGE="$PWD/build-web/ricattura.html"
-npm ci --no-audit --no-fund --loglevel=error
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRICATTURA_SANITIZE=ON >/dev/null
 cmake --build build-sanitize -j2

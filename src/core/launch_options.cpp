@@ -183,6 +183,15 @@ LaunchOptions parseCommandLine(const std::vector<std::string_view>& args) {
     return options;
 }
 
+std::string studentsQuery(const ExerciseSettings& settings) {
+    std::string query;
+    auto add = [&query](const std::string& part) { query += (query.empty() ? "?" : "&") + part; };
+    if (settings.code) add("lago=" + std::to_string(*settings.code));
+    if (settings.trick != Trick::None) add("trucco=" + std::string(trickName(settings.trick)));
+    else if (settings.fishByFish) add("pesce-per-pesce");
+    return query;
+}
+
 PageAddress readPageAddress(const AddressParameter& parameter) {
     PageAddress address;
     std::string note;

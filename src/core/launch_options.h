@@ -74,5 +74,7 @@ struct PageAddress {
 // `parameter` gives the address's value of a name, empty for a name alone, none for a name not there.
 using AddressParameter = std::function<std::optional<std::string>(std::string_view name)>;
 PageAddress readPageAddress(const AddressParameter& parameter);
+// The query of the address the students open: the teacher's settings, without the teacher's view ("?lago=42").
+std::string studentsQuery(const ExerciseSettings& settings);
 
 }  // namespace ricattura

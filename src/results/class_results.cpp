@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 namespace ricattura {
 
@@ -56,7 +55,10 @@ std::vector<std::vector<std::string>> codesTable(const ClassResults& results, st
         const SimulationState& s = c.made.state;
         std::vector<std::string> row{c.text, std::to_string(c.students), decimalText(s.marked), decimalText(s.recaptured),
                                      decimalText(s.markedRecaptured), decimalText(s.estimate)};
-        if (trueSize) std::ranges::copy(judgement(s.estimate, *trueSize), std::back_inserter(row));
+        if (trueSize) {
+            const auto judged = judgement(s.estimate, *trueSize);
+            row.insert(row.end(), judged.begin(), judged.end());
+        }
         rows.push_back(row);
     }
     return rows;
@@ -69,7 +71,10 @@ std::string classResultsFile(const ClassResults& results, std::optional<double> 
     for (auto& row : codesTable(results, trueSize)) rows.push_back(row);
     for (double estimate : results.plainEstimates) {
         rows.push_back({"", "1", "", "", "", decimalText(estimate)});
-        if (trueSize) std::ranges::copy(judgement(estimate, *trueSize), std::back_inserter(rows.back()));
+        if (trueSize) {
+            const auto judged = judgement(estimate, *trueSize);
+            rows.back().insert(rows.back().end(), judged.begin(), judged.end());
+        }
     }
     return spreadsheetFile(rows);
 }

@@ -3,7 +3,9 @@
 #include "core/number_text.h"
 #include "experiment/experiment_words.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace ricattura {
 
@@ -36,8 +38,8 @@ std::string spreadsheetFile(const std::vector<std::vector<std::string>>& rows) {
     return file;
 }
 
-std::string haulsFile(const std::vector<HaulRecord>& hauls) {
-    std::vector<std::vector<std::string>> rows{{"Cala", "Tipo", "Pesci presi", "Marcati presi", "Totale catturati",
+Rows haulsRows(const std::vector<HaulRecord>& hauls) {
+    Rows rows{{"Cala", "Tipo", "Pesci presi", "Marcati presi", "Totale catturati",
                                                 "Totale ricatturati", "Totale marcati ripresi", "Numero di cale"}};
     for (std::size_t h = 0; h < hauls.size(); ++h) {
         const SimulationState &before = hauls[h].before, &after = hauls[h].after;
@@ -48,13 +50,13 @@ std::string haulsFile(const std::vector<HaulRecord>& hauls) {
                         number(after.caught), number(after.recaptured), number(after.markedRecaptured),
                         number(after.hauls)});
     }
-    return spreadsheetFile(rows);
+    return rows;
 }
 
-std::string repetitionsFile(const EstimateMade& made, RecaptureRule rule) {
+Rows repetitionsRows(const EstimateMade& made, RecaptureRule rule) {
     std::vector<std::vector<RepetitionRecord>> records;
     const RepeatedExperiment e = repeatExercise(made, rule, &records);
-    std::vector<std::vector<std::string>> rows{{"Gruppo di barre", "Strategia", "Ripetizione", "Pesci marcati",
+    Rows rows{{"Gruppo di barre", "Strategia", "Ripetizione", "Pesci marcati",
                                                 "Cale di ricattura fatte", "Ricatturati", "Marcati ricatturati",
                                                 "Stima", "Errore percentuale", "Giudizio"}};
     for (std::size_t b = 0; b < records.size(); ++b)
@@ -66,6 +68,17 @@ std::string repetitionsFile(const EstimateMade& made, RecaptureRule rule) {
                             number(r.markedRecaptured), r.estimate ? number(*r.estimate) : "",
                             r.estimate ? number(error) : "", r.estimate ? verdictName(verdictFor(error)) : "nessuna stima"});
         }
+    return rows;
+}
+
+std::string studentFile(const std::vector<HaulRecord>& hauls, const std::optional<EstimateMade>& shown,
+                        RecaptureRule rule) {
+    Rows rows = haulsRows(hauls);
+    if (shown) {
+        rows.emplace_back();
+        Rows repetitions = repetitionsRows(*shown, rule);
+        rows.insert(rows.end(), std::make_move_iterator(repetitions.begin()), std::make_move_iterator(repetitions.end()));
+    }
     return spreadsheetFile(rows);
 }
 

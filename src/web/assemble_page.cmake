@@ -1,11 +1,24 @@
-# Puts the WebAssembly (as base64), its script, the window's font, the teacher's guide and the licences into
-# the page's shell.
-execute_process(COMMAND base64 -w0 ${WASM} OUTPUT_VARIABLE RICATTURA_WASM COMMAND_ERROR_IS_FATAL ANY)
+# Puts the WebAssembly (as base64), its script, the window's font, the QR code generator, the teacher's guide and
+# the licences into the page's shell.
+# The WebAssembly comes packed: its size, a blank, then its DEFLATE stream in base64.
+file(READ ${WASM} packed)
+string(REGEX MATCH "^([0-9]+) (.*)$" packed "${packed}")
+set(RICATTURA_WASM_SIZE ${CMAKE_MATCH_1})
+set(RICATTURA_WASM ${CMAKE_MATCH_2})
 execute_process(COMMAND base64 -w0 ${FONT} OUTPUT_VARIABLE RICATTURA_FONT COMMAND_ERROR_IS_FATAL ANY)
 set(RICATTURA_FONT_FAMILY ${FONT_FAMILY})
 file(READ ${GLUE} RICATTURA_GLUE)
 file(READ ${LICENCE} RICATTURA_LICENCE)
 file(READ ${FONT_LICENCE} RICATTURA_FONT_LICENCE)
+# The scripts from npm, and their licences from their own packages.
+file(READ ${QR} RICATTURA_QR)
+get_filename_component(qr_folder ${QR} DIRECTORY)
+file(READ ${qr_folder}/LICENSE RICATTURA_QR_LICENCE)
+string(STRIP "${RICATTURA_QR_LICENCE}" RICATTURA_QR_LICENCE)
+file(READ ${INFLATE} RICATTURA_INFLATE)
+get_filename_component(inflate_folder ${INFLATE} DIRECTORY)
+file(READ ${inflate_folder}/LICENSE RICATTURA_INFLATE_LICENCE)
+string(STRIP "${RICATTURA_INFLATE_LICENCE}" RICATTURA_INFLATE_LICENCE)
 # The teacher's guide opens with its title, which becomes the summary of its closed section.
 file(READ ${GUIDE} RICATTURA_GUIDE)
 if(NOT RICATTURA_GUIDE MATCHES "^<h2>([^<]+)</h2>")
@@ -21,7 +34,8 @@ string(REGEX REPLACE "\n \\.\n" "\n\n" RICATTURA_FONT_LICENCE "${RICATTURA_FONT_
 string(REGEX REPLACE "\n \\.\n" "\n\n" RICATTURA_FONT_LICENCE "${RICATTURA_FONT_LICENCE}")
 string(REGEX REPLACE "\n " "\n" RICATTURA_FONT_LICENCE "${RICATTURA_FONT_LICENCE}")
 string(STRIP "${RICATTURA_FONT_LICENCE}" RICATTURA_FONT_LICENCE)
-if(RICATTURA_GLUE MATCHES "</script" OR "${RICATTURA_LICENCE}${RICATTURA_FONT_LICENCE}" MATCHES "--")
+if("${RICATTURA_GLUE}${RICATTURA_QR}${RICATTURA_INFLATE}" MATCHES "</script" OR
+   "${RICATTURA_LICENCE}${RICATTURA_FONT_LICENCE}${RICATTURA_QR_LICENCE}${RICATTURA_INFLATE_LICENCE}" MATCHES "--")
   message(FATAL_ERROR "the script or a licence would end its HTML element early")
 endif()
 configure_file(${SHELL} ${PAGE} @ONLY)

@@ -4,6 +4,7 @@ mergeInto(LibraryManager.library, {
     document.querySelector('label[for="class-entries"]').textContent = UTF8ToString(label);
     document.getElementById('class-draw').addEventListener('click', () => _ricattura_class_draw(0));
     document.getElementById('class-show-real').addEventListener('click', () => _ricattura_class_draw(1));
+    document.getElementById('class-data').addEventListener('click', () => _ricattura_class_file());
   },
 
   jsClassTyped__deps: ['$stringToNewUTF8'],

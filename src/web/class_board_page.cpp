@@ -1,7 +1,7 @@
 // The page's class board, for the teacher: the core reads and words what was typed, the script draws it.
 #include "core/number_text.h"
-#include "experiment/class_board.h"
 #include "experiment/experiment_words.h"
+#include "results/class_results.h"
 #include "experiment_page.h"
 #include "page_script.h"
 
@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ricattura {
 namespace {
@@ -18,18 +19,30 @@ namespace {
 constexpr const char* kDrawing = "class-drawing";
 constexpr const char* kPlot = "class-plot";
 constexpr const char* kBands = "class-bands";
+constexpr const char* kCodes = "class-codes-table";
 
 // The class board of one page load: its lake and whether the true size has been shown.
 class ClassBoard {
 public:
     explicit ClassBoard(LakeCode code) : code_(code) {}
 
+    // The board as a spreadsheet file, as last drawn.
+    void save() const {
+        const std::optional<double> trueSize = revealed_ ? std::optional(lakeTrueSize(code_)) : std::nullopt;
+        char* typed = jsClassTyped();
+        const ClassResults results = readClassResults(typed, code_);
+        std::free(typed);
+        jsDownload(("ricattura-lago-" + std::to_string(code_) + "-classe.csv").c_str(),
+                   classResultsFile(results, trueSize).c_str());
+    }
+
     // Reads what was typed and draws it; `reveal` shows the true size from now on.
     void draw(bool reveal) {
         revealed_ = revealed_ || reveal;
         char* typed = jsClassTyped();
-        const ClassEntries entries = parseClassEntries(typed);
+        const ClassResults results = readClassResults(typed, code_);
         std::free(typed);
+        const ClassEntries& entries = results.entries;
         const std::optional<double> trueSize = revealed_ ? std::optional(lakeTrueSize(code_)) : std::nullopt;
         jsClear(kDrawing);
         jsWords(kDrawing, "class-summary", classSummary(entries).c_str(), false);
@@ -42,6 +55,7 @@ public:
         jsClassReveal(trueSize ? revealText(*trueSize).c_str() : "");
         jsClear("class-reveal-bands");
         if (trueSize) drawBands(entries, *trueSize);
+        drawCodes(results, trueSize);
     }
 
 private:
@@ -75,6 +89,23 @@ private:
         }
     }
 
+    // The students' codes replayed: what each strategy gave, and once revealed how good it was.
+    static void drawCodes(const ClassResults& results, std::optional<double> trueSize) {
+        jsClear("class-codes");
+        if (results.codes.empty()) return;
+        jsTable(kCodes, "class-codes", "I codici degli studenti, rifatti sul lago della classe");
+        jsTableRow(kCodes, true);
+        std::vector<const char*> headings{"Codice", "Studenti", "Pesci marcati\nM", "Ricatturati\nn",
+                                          "Marcati ricatturati\nm", "Stima"};
+        if (trueSize) headings.insert(headings.end(), {"Errore", "Errore\npercentuale", "Giudizio"});
+        for (const char* heading : headings) jsTableCell(kCodes, TableCell::ColumnHeading, heading);
+        for (const auto& row : codesTable(results, trueSize)) {
+            jsTableRow(kCodes, false);
+            for (std::size_t c = 0; c < row.size(); ++c)
+                jsTableCell(kCodes, c ? TableCell::Data : TableCell::RowHeading, row[c].c_str());
+        }
+    }
+
     LakeCode code_;
     bool revealed_ = false;
 };
@@ -87,11 +118,16 @@ std::optional<ClassBoard>& theBoard() {
 
 }  // namespace
 
-void buildClassBoard(LakeCode code) {
-    theBoard().emplace(code);
+void buildClassBoard(const ExerciseSettings& settings) {
+    theBoard().emplace(*settings.code);
     jsShowSection("class-board");
-    jsClassBoard(("Stime dei gruppi, al massimo " + decimalText(static_cast<double>(kMaxClassEntries)) +
-                  ". Numeri interi, uno per riga. Per un gruppo senza stima scrivi nessuna.")
+    jsStudentsAddress(studentsQuery(settings).c_str(),
+                      "L’indirizzo per gli studenti, da scrivere alla lavagna o da inquadrare con il tablet:",
+                      "Il codice QR dell’indirizzo per gli studenti c’è quando la pagina si apre da un indirizzo web "
+                      "(http o https): da un file non c’è un indirizzo da dare.");
+    jsClassBoard(("Stime e codici degli studenti, al massimo " + decimalText(static_cast<double>(kMaxClassEntries)) +
+                  ". Uno per riga, incollati dal registro, da un modulo o da una chat. Per un gruppo senza stima "
+                  "scrivi nessuna.")
                      .c_str());
 }
 
@@ -101,6 +137,10 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void ricattura_class_draw(int reveal) {
     if (auto& board = ricattura::theBoard()) board->draw(reveal != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE void ricattura_class_file() {
+    if (const auto& board = ricattura::theBoard()) board->save();
 }
 
 }  // extern "C"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control/exercise_controller.h"
 #include "core/launch_options.h"
 #include "steps/estimate.h"
 #include "steps/recapture.h"
@@ -11,7 +12,15 @@ void showRepetitions(const EstimateMade& made, RecaptureRule rule);
 // Hides it again, for «Riparti» or a new exercise.
 void hideRepetitions();
 
-// Builds «Risultati della classe», closed, below the window: the teacher's board for a class code. Call it once.
-void buildClassBoard(LakeCode code);
+// The student's result after the comparison: the code to send, the printed sheet, the data to save. Wire its buttons
+// once; show it after the repeated experiment, which the sheet takes its picture from.
+void buildResult();
+void showResult(const ExerciseController& exercise, const ExerciseSettings& settings);
+void hideResult();
+void saveStudentData(const ExerciseController& exercise, const ExerciseSettings& settings);
+
+// Builds «Risultati della classe», closed, below the window: the teacher's board for a class code, with the students'
+// address. Call it once.
+void buildClassBoard(const ExerciseSettings& settings);
 
 }  // namespace ricattura

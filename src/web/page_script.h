@@ -48,6 +48,16 @@ void jsTableCell(const char* id, ricattura::TableCell kind, const char* text);  
 void jsList(const char* parent, const char* id, const char* heading);
 void jsListItem(const char* id, const char* text);
 
+// The student's result, the printed sheet, the files saved, the students' address.
+void jsResultButtons(const char* copied, const char* selectIt);
+void jsShowResult(const char* code, const char* words);
+void jsSheetClear();
+void jsSheetLine(const char* label, const char* value);
+void jsSheetRepetitions();
+void jsSheetNone();
+void jsDownload(const char* name, const char* text);
+void jsStudentsAddress(const char* query, const char* words, const char* needsWeb);
+
 // The class board.
 void jsClassBoard(const char* label);
 char* jsClassTyped();

@@ -60,13 +60,15 @@ mergeInto(LibraryManager.library, {
     },
   },
 
+  // A section below the window, made from its template the first time, in a fixed order whatever comes first.
   jsShowSection: function (id) {
+    const order = ['result', 'repetitions', 'class-board'];
     const name = UTF8ToString(id);
     let section = document.getElementById(name);
     if (!section) {
-      const area = document.getElementById('below-window');
       section = document.getElementById(name + '-template').content.firstElementChild.cloneNode(true);
-      if (name === 'repetitions') area.prepend(section); else area.appendChild(section);
+      const later = order.slice(order.indexOf(name) + 1).map((n) => document.getElementById(n)).find((e) => e);
+      document.getElementById('below-window').insertBefore(section, later || null);
     }
     section.hidden = false;
   },

@@ -101,6 +101,7 @@ public:
         ended_ = false;
         drawn_.reset();
         hideRepetitions();
+        hideResult();
     }
     // Once the estimate has been compared with the truth, the repeated experiment follows each new estimate; a haul
     // after it changes nothing there until the next one.
@@ -111,13 +112,16 @@ public:
         if (!controller_.compared() || !shown) {
             drawn_.reset();
             hideRepetitions();
+            hideResult();
         } else if (shown != drawn_) {
             const bool appears = !drawn_;
             drawn_ = shown;
             showRepetitions(*shown, controller_.rule());
+            showResult(controller_, address_.settings);
             if (appears) jsAnnounce((view_.lastWords() + " " + sectionAppearedText()).c_str());
         }
     }
+    void saveData() const { saveStudentData(controller_, address_.settings); }
 
 private:
     void end() {
@@ -152,6 +156,8 @@ EMSCRIPTEN_KEEPALIVE void ricattura_click(int button) {
 
 EMSCRIPTEN_KEEPALIVE void ricattura_new_exercise() { ricattura::thePage().startExercise(); }
 
+EMSCRIPTEN_KEEPALIVE void ricattura_data_file() { ricattura::thePage().saveData(); }
+
 }  // extern "C"
 
 int main() {
@@ -161,6 +167,7 @@ int main() {
     // With a class code the same lake comes back: the exercise starts again rather than anew.
     jsShowPage(windowTitle(address.settings).c_str(), address.note.c_str(), address.warning,
                address.settings.code ? "Ricomincia" : "Nuovo esercizio");
+    buildResult();
     thePage().startExercise();
-    if (address.teacher && address.settings.code) buildClassBoard(*address.settings.code);
+    if (address.teacher && address.settings.code) buildClassBoard(address.settings);
 }
