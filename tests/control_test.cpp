@@ -72,7 +72,7 @@ TEST_F(ExerciseTest, PlaysTheWorkedExampleFromLakeToVerdictThenRestartsAndEnds) 
     EXPECT_FALSE(controller.estimateShown());
     step(EstimatePopulation, {}, {{Compare, true}, {EstimatePopulation, false}});
     EXPECT_EQ(view.text(Estimate), "31500");  // 420 x 300 / 4
-    EXPECT_EQ(controller.estimateShown(), (EstimateMade{s(), 4}));
+    EXPECT_EQ(controller.estimateShown(), (EstimateMade{s(), 4, {}}));
     EXPECT_FALSE(controller.compared());
     step(Compare, {}, {});
     EXPECT_TRUE(controller.compared());

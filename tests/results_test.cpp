@@ -130,13 +130,15 @@ TEST(DataFiles, OpenInAnItalianSpreadsheetAsTheyAre) {
     const std::vector<HaulRecord> hauls{{false, {}, {.hauls = 1, .caught = 50, .marked = 50}},
                                         {true, {.hauls = 1, .caught = 50}, {.hauls = 2, .caught = 50, .recaptured = 60,
                                                                             .markedRecaptured = 1.23456}}};
-    EXPECT_EQ(haulsFile(hauls), "\xEF\xBB\xBF" "Cala;Tipo;Pesci presi;Marcati presi;Totale catturati;Totale ricatturati;"
+    EXPECT_EQ(spreadsheetFile(haulsRows(hauls)), "\xEF\xBB\xBF" "Cala;Tipo;Pesci presi;Marcati presi;Totale catturati;Totale ricatturati;"
                                 "Totale marcati ripresi;Numero di cale\r\n1;cattura;50;;50;0;0;1\r\n"
                                 "2;ricattura;60;\"1,2346\";50;60;\"1,2346\";2\r\n");
     const EstimateMade made = play({4242}, 3, "150", {8});
-    const std::string file = repetitionsFile(made, kMarkedShare);
-    EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 1 + 2 * 3 * kRepetitions) << "two blocks of three strategies";
-    EXPECT_TRUE(file.starts_with("\xEF\xBB\xBFGruppo di barre;Strategia;Ripetizione;")) << file.substr(0, 80);
+    const std::string file = studentFile(hauls, made, kMarkedShare);
+    EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 3 + 1 + 1 + 2 * 3 * kRepetitions)
+        << "the hauls, an empty row, then two blocks of three strategies";
+    EXPECT_NE(file.find("\r\n\r\nGruppo di barre;Strategia;Ripetizione;"), std::string::npos);
+    EXPECT_EQ(studentFile(hauls, std::nullopt, kMarkedShare), spreadsheetFile(haulsRows(hauls)));
 }
 
 }  // namespace
