@@ -70,18 +70,21 @@ QAccessibleInterface* notificationRole(const QString&, QObject* object) {
     return announcer ? new QAccessibleWidget(announcer, QAccessible::Notification) : nullptr;
 }
 
-// A one-line box. Qt selects a box's whole text when Tab brings the focus in, and a screen reader then reads the
-// selection instead of the value: only the box the student types into keeps it, so that typing replaces the
-// proposal.
+// A one-line box. Qt selects all of a box's text when Tab brings the focus in, before it tells a screen reader where
+// the focus is, so the reader speaks the value twice. Only the box the student types into is selected, so that typing
+// replaces the proposal, and only once the focus has been told.
 class CountBox final : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
 
 protected:
     void focusInEvent(QFocusEvent* event) override {
-        if (!isReadOnly()) return QLineEdit::focusInEvent(event);
+        const Qt::FocusReason reason = event->reason();
         QFocusEvent unselecting(event->type(), Qt::OtherFocusReason);
         QLineEdit::focusInEvent(&unselecting);
+        const bool byKeyboard =
+            reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+        if (byKeyboard && !isReadOnly()) QMetaObject::invokeMethod(this, &QLineEdit::selectAll, Qt::QueuedConnection);
     }
 };
 
