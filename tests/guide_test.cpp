@@ -56,22 +56,30 @@ constexpr LakeCode kTestedCodes[] = {13, 119, 84};
 const std::pair<std::string, RecaptureRule> kRules[] = {{"programma", kMarkedShare}, {"pesce", kFishByFish}};
 constexpr int kRuns = 20000;
 
-// Each group's clicks on each tested code's lake by either rule, through the program's controller (1, 2 …, 3, 4, 5 …,
-// 6, 7): the guide's table as the window shows it; n must not depend on the rule.
+// A group's clicks on a class code's lake by a rule, through the program's controller (1, 2 …, 3, 4, 5 …, 6, 7): the
+// window as the group sees it at the end.
+testing::FakeView play(LakeCode code, const std::array<std::string, 4>& clicks, RecaptureRule rule) {
+    FixedSeed seed(code);
+    SeededRandomSource random(seed);
+    testing::FakeView view;
+    ExerciseController exercise(view, random, {}, rule);
+    exercise.click(Button::CreateLake);
+    for (int h = 0; h < leadingNumber(clicks[1]); ++h) exercise.click(Button::CaptureHaul);
+    view.type(clicks[2]);
+    for (Button b : {Button::MarkFish, Button::ReleaseMarked}) exercise.click(b);
+    for (int h = 0; h < leadingNumber(clicks[3]); ++h) exercise.click(Button::RecaptureHaul);
+    for (Button b : {Button::EstimatePopulation, Button::Compare}) exercise.click(b);
+    return view;
+}
+
+// Each group's clicks on each tested code's lake by either rule: the guide's table as the window shows it; n must not
+// depend on the rule.
 void addTestedCodes(Facts& facts) {
     for (std::size_t c = 0; c < std::size(kTestedCodes); ++c)
         for (const auto& [group, captureHauls, marked, recaptureHauls] : kGroups)
             for (const auto& [rule, recapture] : kRules) {
-                FixedSeed seed(kTestedCodes[c]);
-                SeededRandomSource random(seed);
-                testing::FakeView view;
-                ExerciseController exercise(view, random, {}, recapture);
-                exercise.click(Button::CreateLake);
-                for (int h = 0; h < leadingNumber(captureHauls); ++h) exercise.click(Button::CaptureHaul);
-                view.type(marked);
-                for (Button b : {Button::MarkFish, Button::ReleaseMarked}) exercise.click(b);
-                for (int h = 0; h < leadingNumber(recaptureHauls); ++h) exercise.click(Button::RecaptureHaul);
-                for (Button b : {Button::EstimatePopulation, Button::Compare}) exercise.click(b);
+                const testing::FakeView view =
+                    play(kTestedCodes[c], {group, captureHauls, marked, recaptureHauls}, recapture);
                 const std::string code = "prova-" + std::to_string(c + 1), row = code + "-" + group + "-";
                 auto& n = facts.try_emplace(row + "n", view.text(Field::Recaptured)).first->second;
                 if (n != view.text(Field::Recaptured)) n += " or " + view.text(Field::Recaptured);
@@ -113,6 +121,43 @@ void addMeasures(Facts& facts) {
     }
 }
 
+// A share as a fraction with the smallest denominator: 1/3, 3/2.
+std::string fraction(double share) {
+    int d = 1;
+    while (d < 100 && std::abs(share * d - std::round(share * d)) > 1e-9) ++d;
+    return std::to_string(std::lround(share * d)) + "/" + std::to_string(d);
+}
+
+// Each lake with a trick, and fish by fish without one: how strong the trick is (a marked fish's odds, else the share
+// of fish or of marks it adds or takes), group B's clicks on the second tested lake, the median of B's recapture
+// repeated there as a multiple of the true size, and which way the medians lean on all three tested lakes.
+void addTricks(Facts& facts) {
+    constexpr const char* kLeans[] = {"troppo bassa", "giusta", "troppo alta"};  // the median 10 % under, near, over
+    const Strategy b{leadingNumber(kGroups[1][2]), static_cast<int>(leadingNumber(kGroups[1][3]))};
+    for (std::size_t t = 0; t < kTrickCount; ++t) {
+        const RecaptureRule rule{true, Trick(t)};
+        const std::string name = t ? trickName(Trick(t)) : "pesce-per-pesce", row = "trucco-" + name + "-";
+        const RecaptureLake lake = recaptureLake({.marked = 60, .trueSize = 600}, Trick(t));
+        const double fish = lake.fish / 600 - 1, marks = lake.marked / 60 - 1;
+        if (t)
+            facts["quota-" + name] = fraction(lake.markedOdds != 1 ? lake.markedOdds : std::abs(fish ? fish : marks));
+        const testing::FakeView view = play(kTestedCodes[1], kGroups[1], rule);
+        for (Field f : {Field::MarkedRecaptured, Field::Estimate, Field::Error})
+            facts[row + (f == Field::Estimate ? "stima" : f == Field::Error ? "errore" : "m")] = view.text(f);
+        std::string lean;
+        for (std::size_t c = 0; c < std::size(kTestedCodes); ++c) {
+            const double trueSize = leadingNumber(facts.at("prova-" + std::to_string(c + 1) + "-lago"));
+            FixedSeed seed(kRuns);
+            SeededRandomSource random(seed);
+            const double median = *repeatStrategies({trueSize, {b, b, b}, rule, kRuns}, random).outcomes[0].median;
+            if (c == 1) facts["mediana-" + name] = decimalText(std::round(median / trueSize * 100) / 100);
+            const std::string now = kLeans[(median > 1.1 * trueSize) - (median < 0.9 * trueSize) + 1];
+            lean = lean.empty() || lean == now ? now : "dipende dal lago";
+        }
+        facts["verso-" + name] = lean;
+    }
+}
+
 Facts programFacts() {
     Facts facts;
     addEnd(facts, "min", "max", 0);
@@ -133,6 +178,7 @@ Facts programFacts() {
     for (std::size_t t = 1; t < kTrickCount; ++t) facts["trucco-" + std::to_string(t)] = trickName(Trick(t));
     addTestedCodes(facts);
     addMeasures(facts);
+    addTricks(facts);
     return facts;
 }
 
