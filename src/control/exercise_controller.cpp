@@ -22,8 +22,22 @@ void ExerciseController::ViewMirror::setText(Field field, const std::string& tex
 std::string ExerciseController::ViewMirror::markInputText() const { return view_.markInputText(); }
 
 void ExerciseController::ViewMirror::setEnabled(Button button, bool enabled) {
+    if (held_ == button) {
+        heldOn_ = enabled;
+        if (enabled) return;
+    }
     view_.setEnabled(button, enabled);
     flags_[indexOf(button)] = enabled;
+}
+
+void ExerciseController::ViewMirror::hold(Button button, bool held) {
+    if (held) {
+        held_ = button;
+        heldOn_ = false;
+    } else if (held_ == button) {
+        held_.reset();
+        if (heldOn_) setEnabled(button, true);
+    }
 }
 
 void ExerciseController::ViewMirror::announce(const std::string& words) { view_.announce(words); }
@@ -42,18 +56,20 @@ void ExerciseController::click(Button button) {
     if (!view_.isEnabled(button)) return;
     const FieldTexts before = view_.texts();
     dispatch(button);
-    // A button that switched itself off hands the keyboard on to the next step that responds, before its words are
-    // spoken: after «Riparti», step 1.
-    if (!view_.isEnabled(button)) {
-        for (std::size_t b = indexOf(button) + 1; b % kButtonCount != indexOf(button); ++b)
-            if (Button next = Button(b % kButtonCount); view_.isEnabled(next)) {
-                view_.focus(next);
-                break;
-            }
-    }
+    // A button that switched itself off hands the keyboard on, before its words are spoken, to the next numbered step
+    // that responds, round to step 1 if need be, else to «Riparti»; never to «Esci», which one more Enter would press.
+    if (!view_.isEnabled(button)) view_.focus(nextStep(button));
     // ToMark may hold what the student typed rather than what was last written: only a rewrite counts.
     const std::string words = announcementFor(before, view_.texts());
     if (!words.empty()) view_.announce(words);
+}
+
+Button ExerciseController::nextStep(Button after) const {
+    constexpr std::size_t kSteps = indexOf(Button::Compare) + 1;
+    const std::size_t from = after == Button::Restart ? kSteps - 1 : indexOf(after);
+    for (std::size_t b = from + 1; b <= from + kSteps; ++b)
+        if (view_.isEnabled(Button(b % kSteps))) return Button(b % kSteps);
+    return Button::Restart;
 }
 
 void ExerciseController::dispatch(Button button) {
@@ -65,7 +81,10 @@ void ExerciseController::dispatch(Button button) {
             hauls_.push_back({false, before, state_});
             break;
         case Button::MarkFish: markFish(state_, view_); break;
-        case Button::ReleaseMarked: releaseMarked(view_); break;
+        case Button::ReleaseMarked:
+            releaseMarked(view_);
+            released_ = true;
+            break;
         case Button::RecaptureHaul:
             ++recaptureHauls_;
             recaptureHaul(state_, view_, random_, rule_);
@@ -90,6 +109,13 @@ void ExerciseController::dispatch(Button button) {
 
 void ExerciseController::showIntro() { view_.setText(Field::Instructions, std::string(guidance::kIntro)); }
 
+void ExerciseController::predict(Prediction prediction) {
+    if (!awaitingPrediction()) return;
+    prediction_ = prediction;
+    view_.hold(Button::EstimatePopulation, false);
+    view_.focus(nextStep(Button::ReleaseMarked));  // the answer's buttons go: the keyboard goes on to the hauls
+}
+
 void ExerciseController::startAnew() {
     reset(WindowPart::All);
     view_.announce(spokenInstructions(std::string(guidance::kIntro)));
@@ -107,6 +133,9 @@ void ExerciseController::reset(WindowPart part) {
     estimatedAt_.clear();
     lake_ = {};
     hauls_.clear();
+    released_ = false;
+    prediction_.reset();
+    view_.hold(Button::EstimatePopulation, asking_);
     const auto atStart = enabledAtStart();
     for (std::size_t b = 0; b < kButtonCount; ++b)
         if (part == WindowPart::All || Button(b) != Button::Exit) view_.setEnabled(Button(b), atStart[b]);

@@ -47,6 +47,18 @@ public:
     // next estimate. None before the first.
     const std::optional<EstimateMade>& estimateShown() const { return estimateShown_; }
     RecaptureRule rule() const { return rule_; }
+    // With a trick the page asks what the student expects before step 6 may be pressed: from now on, until a
+    // prediction, step 6 stays off whatever a haul brings up. The desktop never asks.
+    void askPrediction() {
+        asking_ = true;
+        view_.hold(Button::EstimatePopulation, true);
+    }
+    // True once the marked fish are back in the lake and no prediction has been made.
+    bool awaitingPrediction() const { return asking_ && released_ && !prediction_; }
+    // Takes the student's prediction and lets step 6 respond as the hauls would have let it.
+    void predict(Prediction prediction);
+    const std::optional<Prediction>& prediction() const { return prediction_; }
+
     // The lake step 1 made (all zero before), and every haul since, in order.
     const Lake& lake() const { return lake_; }
     const std::vector<HaulRecord>& hauls() const { return hauls_; }
@@ -63,16 +75,21 @@ private:
         void focus(Button button) override;
         bool isEnabled(Button button) const { return flags_[indexOf(button)]; }
         const FieldTexts& texts() const { return texts_; }
+        // While held, a step that switches `button` on is remembered, not obeyed, until it is let go.
+        void hold(Button button, bool held);
 
     private:
         MainView& view_;
         std::array<bool, kButtonCount> flags_;
         FieldTexts texts_{};
+        std::optional<Button> held_;
+        bool heldOn_ = false;  // what the steps last asked of the held button
     };
 
     enum class WindowPart { All, AllButExit };
 
     void dispatch(Button button);
+    Button nextStep(Button after) const;
     void showIntro();
     void restart();
     void reset(WindowPart part);
@@ -86,6 +103,8 @@ private:
     bool compared_ = false;
     std::optional<EstimateMade> estimateShown_;
     std::vector<int> estimatedAt_;  // recapture hauls at each estimate made
+    bool asking_ = false, released_ = false;
+    std::optional<Prediction> prediction_;
     Lake lake_;
     std::vector<HaulRecord> hauls_;
 };

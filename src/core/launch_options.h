@@ -31,6 +31,10 @@ inline constexpr std::size_t kTrickCount = 6;
 const char* trickName(Trick trick);
 std::optional<Trick> parseTrick(std::string_view name);
 
+// What a student expects a trick to do to the estimate, asked before step 6.
+enum class Prediction { TooHigh, TooLow, Right };
+inline constexpr std::size_t kPredictionCount = 3;
+
 // What the teacher chose for the exercise, in the page's address or on the command line.
 struct ExerciseSettings {
     std::optional<LakeCode> code;  // the class code

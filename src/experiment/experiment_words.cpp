@@ -104,16 +104,69 @@ std::string readingText() {
            "è affidabile.";
 }
 
+std::string trickEventText(Trick trick) {
+    constexpr const char* kEvents[kTrickCount] = {
+        "",
+        "Attenzione, una parte dei pesci marcati ha perso il segno. Se li ripeschi, sembrano pesci mai marcati.",
+        "Attenzione, i pesci marcati sono diventati timidi ed evitano la rete più degli altri.",
+        "Attenzione, i pesci marcati sono diventati curiosi e finiscono nella rete più facilmente degli altri.",
+        "Attenzione, dopo la marcatura nel lago sono arrivati molti pesci nuovi, nessuno dei quali è marcato.",
+        "Attenzione, dopo la marcatura è morta una parte dei pesci, marcati e non marcati allo stesso modo."};
+    return kEvents[at(trick)];
+}
+
+std::string predictionQuestion() { return "Secondo te la stima sarà troppo alta, troppo bassa o giusta?"; }
+
+std::string trickAskedText(Trick trick) {
+    return trickEventText(trick) + " " + predictionQuestion() +
+           " Rispondi con i bottoni sotto la finestra. Finché non rispondi, il bottone 6 resta spento.";
+}
+
+std::string predictionName(Prediction prediction) {
+    constexpr const char* kNames[kPredictionCount] = {"troppo alta", "troppo bassa", "giusta"};
+    return kNames[at(prediction)];
+}
+
+Prediction trickEffect(const RepeatedExperiment& e) {
+    constexpr double kRightWithin = 0.1;  // a median within a tenth of the true size is right on average
+    const std::optional<double>& median = e.blocks.front().outcomes[at(Variant::Student)].median;
+    if (median && *median > e.trueSize * (1 + kRightWithin)) return Prediction::TooHigh;
+    if (median && *median < e.trueSize * (1 - kRightWithin)) return Prediction::TooLow;
+    return median ? Prediction::Right : Prediction::TooHigh;  // no median: most repetitions found no marked fish
+}
+
+std::string predictionText(Prediction prediction, const RepeatedExperiment& e) {
+    const Prediction effect = trickEffect(e);
+    const StrategyOutcome& student = e.blocks.front().outcomes[at(Variant::Student)];
+    std::string text = "Avevi previsto che la stima sarebbe stata " + predictionName(prediction) + ". ";
+    text += student.median ? "Nel lago con il trucco la mediana delle " + decimalText(kRepetitions) + " stime è " +
+                                 medianText(student) + " e il numero reale di pesci è " + decimalText(e.trueSize)
+                           : "Nel lago con il trucco più di metà delle prove non ha ripreso nessun pesce marcato";
+    text += ", quindi in media la stima è " + predictionName(effect) + ". ";
+    return text + (prediction == effect ? "La tua previsione era giusta." : "La tua previsione non era giusta.");
+}
+
 std::string sectionAppearedText() {
     return "Sotto la finestra è comparsa la sezione E se ripetessi l’esperimento. La raggiungi con il tasto H del "
            "lettore di schermo, che salta da un titolo all’altro.";
 }
 
-std::string differenceText() {
-    return "Perché i due gruppi di barre sono diversi? Nel programma la quota di pesci marcati di ogni cala è "
-           "estratta a caso intorno a quella del lago, e quanto la stima si allontana dal vero dipende quasi solo dal "
-           "numero di cale di ricattura. In un lago vero conta quanti pesci marcati tornano nella rete, e marcare il "
-           "doppio dei pesci aiuta più o meno quanto pescare il doppio.";
+std::string differenceText(Trick trick) {
+    constexpr const char* kWhy[kTrickCount] = {
+        "Nel programma la quota di pesci marcati di ogni cala è estratta a caso intorno a quella del lago, e quanto la "
+        "stima si allontana dal vero dipende quasi solo dal numero di cale di ricattura. In un lago vero conta quanti "
+        "pesci marcati tornano nella rete, e marcare il doppio dei pesci aiuta più o meno quanto pescare il doppio.",
+        "Un pesce marcato su tre ha perso il segno. Tra i ricatturati i marcati sono meno di quanti dovrebbero, m è "
+        "più piccolo e la stima, n per M diviso m, viene troppo alta.",
+        "I pesci marcati evitano la rete. Se ne ripescano meno di quanti dovrebbero, m è più piccolo e la stima viene "
+        "troppo alta.",
+        "I pesci marcati cercano la rete. Se ne ripescano più di quanti dovrebbero, m è più grande e la stima viene "
+        "troppo bassa.",
+        "I pesci arrivati dopo la marcatura non sono marcati. La quota di marcati nel lago scende, m è più piccolo e "
+        "la stima viene più alta dei pesci che c’erano alla marcatura, perché conta anche quelli nuovi.",
+        "Sono morti pesci marcati e non marcati nella stessa proporzione. La quota di marcati nel lago non cambia, e "
+        "in media la stima resta giusta per il lago al momento della marcatura."};
+    return "Perché i due gruppi di barre sono diversi? " + std::string(kWhy[at(trick)]);
 }
 
 }  // namespace ricattura

@@ -27,9 +27,22 @@ std::string beyondText(int count, double end);           // "21 stime oltre 1000
 std::string summaryText(const RepeatedExperiment& experiment);
 // How to read the bars.
 std::string readingText();
+// A lake with a trick: what happened to it after the marking, in plain words for the student, the question asked before
+// step 6, and the names of its answers.
+std::string trickEventText(Trick trick);
+std::string predictionQuestion();
+// What a screen reader hears when the question appears below the window.
+std::string trickAskedText(Trick trick);
+std::string predictionName(Prediction prediction);  // "troppo alta"
+// What the trick did to this lake on average: the median of the student's strategy in the tricked lake more than a
+// tenth above or below the true size, or within that.
+Prediction trickEffect(const RepeatedExperiment& experiment);
+// Whether the prediction held, with the numbers that show it.
+std::string predictionText(Prediction prediction, const RepeatedExperiment& experiment);
+
 // What a screen reader says when the section appears below the window, and how to reach it.
 std::string sectionAppearedText();
-// Why the program's rule and a real lake part, when both are shown.
-std::string differenceText();
+// Why the two blocks part: the program's rule and a real lake, or the lake with its trick and without.
+std::string differenceText(Trick trick);
 
 }  // namespace ricattura

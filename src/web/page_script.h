@@ -20,6 +20,7 @@ void jsAddBox(const char* name, const ricattura::PixelRect* rect, int multiLine,
 void jsAddLabel(const char* name, const char* caption, const ricattura::PixelRect* rect, const char* box,
                 int rightAligned);
 void jsStartFocus(const char* name);
+void jsFitWindow(int width);  // the window's outer width in pixels
 void jsEnterPresses(const char* box, const char* button);
 void jsSetText(const char* name, const char* text);
 void jsFocus(const char* name);
@@ -40,6 +41,8 @@ void jsDotPlot(const char* id, const char* parent, const char* name, int levels)
 void jsTick(const char* id, double at, const char* label);
 void jsAxisTitle(const char* id, const char* title);
 void jsMarker(const char* id, const char* kind, double at, const char* label);
+void jsRowMarker(const char* id, const char* kind, int row, double at);
+void jsLegend(const char* id, const char* kind, const char* label);
 void jsBars(const char* id, int row, const char* label, const int* counts, int bins, int highest, const char* beyond);
 void jsDot(const char* id, double at, int level);
 void jsTable(const char* id, const char* parent, const char* caption);
@@ -47,6 +50,10 @@ void jsTableRow(const char* id, int head);
 void jsTableCell(const char* id, ricattura::TableCell kind, const char* text);  // a heading's second line after "\n"
 void jsList(const char* parent, const char* id, const char* heading);
 void jsListItem(const char* id, const char* text);
+
+// A lake with a trick: what happened and the question; the answer given, or none.
+void jsTrickQuestion(const char* event, const char* question);
+void jsTrickAnswer(const char* answer);
 
 // The student's result, the printed sheet, the files saved, the students' address.
 void jsResultButtons(const char* copied, const char* selectIt);

@@ -62,7 +62,7 @@ mergeInto(LibraryManager.library, {
 
   // A section below the window, made from its template the first time, in a fixed order whatever comes first.
   jsShowSection: function (id) {
-    const order = ['result', 'repetitions', 'class-board'];
+    const order = ['trick', 'result', 'repetitions', 'class-board'];
     const name = UTF8ToString(id);
     let section = document.getElementById(name);
     if (!section) {
@@ -123,7 +123,7 @@ mergeInto(LibraryManager.library, {
 
   // A line across the picture at `at`, named in the legend in words: across each row of bars, below its label, or
   // across the whole of a picture without rows.
-  jsMarker__deps: ['$Pictures'],
+  jsMarker__deps: ['$Pictures', 'jsLegend'],
   jsMarker: function (id, kind, at, label) {
     const g = Pictures.geometry;
     const plot = Pictures.plots[UTF8ToString(id)];
@@ -132,7 +132,22 @@ mergeInto(LibraryManager.library, {
       const [top, bottom] = plot.rows ? [Pictures.rowBase(r) - g.barsHeight, Pictures.rowBase(r)] : [4, plot.axisY];
       Pictures.svg('line', plot.svg, { class: UTF8ToString(kind), x1: x, x2: x, y1: top, y2: bottom });
     }
-    const item = Pictures.element('li', plot.legend);
+    _jsLegend(id, kind, label);
+  },
+
+  // A short line across one row of bars only, at `at`, named once in the legend by jsLegend.
+  jsRowMarker__deps: ['$Pictures'],
+  jsRowMarker: function (id, kind, row, at) {
+    const g = Pictures.geometry;
+    const plot = Pictures.plots[UTF8ToString(id)];
+    const x = Pictures.x(at);
+    Pictures.svg('line', plot.svg, { class: UTF8ToString(kind), x1: x, x2: x, y1: Pictures.rowBase(row) - g.barsHeight,
+      y2: Pictures.rowBase(row) });
+  },
+
+  jsLegend__deps: ['$Pictures'],
+  jsLegend: function (id, kind, label) {
+    const item = Pictures.element('li', Pictures.plots[UTF8ToString(id)].legend);
     Pictures.element('span', item, { className: UTF8ToString(kind) });
     item.append(UTF8ToString(label));
   },

@@ -35,6 +35,10 @@ void drawPicture(const RepeatedExperiment& e, std::size_t b, int highest) {
              ("numero reale di pesci " + decimalText(e.trueSize)).c_str());
     jsMarker(id.c_str(), "estimate", e.studentEstimate / h.end(),
              ("la tua stima " + decimalText(e.studentEstimate)).c_str());
+    for (std::size_t v = 0; v < kVariantCount; ++v)
+        if (const auto& median = block.outcomes[v].median)
+            jsRowMarker(id.c_str(), "median", static_cast<int>(v), *median / h.end());
+    jsLegend(id.c_str(), "median", "la mediana di ogni riga");
 }
 
 void cell(const std::string& table, TableCell kind, const std::string& text) {
@@ -70,7 +74,7 @@ void drawTable(const RepeatedExperiment& e, std::size_t b) {
 
 }  // namespace
 
-void showRepetitions(const EstimateMade& made, RecaptureRule rule) {
+void showRepetitions(const EstimateMade& made, RecaptureRule rule, const std::optional<Prediction>& prediction) {
     const RepeatedExperiment e = repeatExercise(made, rule);
     int highest = 1;
     for (const ExperimentBlock& block : e.blocks)
@@ -79,13 +83,14 @@ void showRepetitions(const EstimateMade& made, RecaptureRule rule) {
     jsShowSection(kSection);
     jsClear(kBody);
     jsWords(kBody, "repetitions-summary", summaryText(e).c_str(), false);
+    if (prediction) jsWords(kBody, "repetitions-prediction", predictionText(*prediction, e).c_str(), false);
     jsWords(kBody, "repetitions-reading", readingText().c_str(), false);
     for (std::size_t b = 0; b < e.blocks.size(); ++b) {
         jsWords(kBody, blockId(b, "title").c_str(), blockTitle(e.blocks[b].rule).c_str(), true);
         drawPicture(e, b, highest);
         drawTable(e, b);
     }
-    if (e.blocks.size() > 1) jsWords(kBody, "repetitions-difference", differenceText().c_str(), false);
+    if (e.blocks.size() > 1) jsWords(kBody, "repetitions-difference", differenceText(rule.trick).c_str(), false);
 }
 
 void hideRepetitions() { jsHideSection(kSection); }

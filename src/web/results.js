@@ -27,6 +27,22 @@ mergeInto(LibraryManager.library, {
     },
   },
 
+  // A lake with a trick: what happened, and the question with its three answers, in the order of Prediction.
+  jsTrickQuestion: function (event, question) {
+    document.getElementById('trick-event').textContent = UTF8ToString(event);
+    document.getElementById('trick-asked').textContent = UTF8ToString(question);
+    ['trick-high', 'trick-low', 'trick-right'].forEach((id, answer) => {
+      document.getElementById(id).addEventListener('click', () => _ricattura_predict(answer));
+    });
+  },
+
+  // The question answered, or open again for a new exercise: the answer replaces the buttons.
+  jsTrickAnswer: function (answer) {
+    const text = UTF8ToString(answer);
+    document.getElementById('trick-question').hidden = !!text;
+    document.getElementById('trick-answer').textContent = text;
+  },
+
   // The buttons of the student's result: copy the code, print the sheet, save the data.
   jsResultButtons__deps: ['$Results'],
   jsResultButtons: function (copied, selectIt) {
@@ -80,10 +96,12 @@ mergeInto(LibraryManager.library, {
     document.documentElement.classList.remove('has-sheet');
   },
 
-  // A file the student or the teacher saves, made here: nothing leaves the device.
+  // A file the student or the teacher saves, made here: nothing leaves the device. Its bytes go as the core wrote them,
+  // byte-order mark included, which a decoding would drop.
   jsDownload: function (name, text) {
     const link = document.createElement('a');
-    link.href = URL.createObjectURL(new Blob([UTF8ToString(text)], { type: 'text/csv;charset=utf-8' }));
+    const bytes = HEAPU8.slice(text, HEAPU8.indexOf(0, text));
+    link.href = URL.createObjectURL(new Blob([bytes], { type: 'text/csv;charset=utf-8' }));
     link.download = UTF8ToString(name);
     document.body.appendChild(link);
     link.click();

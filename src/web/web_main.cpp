@@ -58,6 +58,8 @@ void buildWindow() {
         }
     }
     jsEnterPresses(kBoxes[indexOf(kEnterBox)].name, kButtons[indexOf(kEnterPresses)].name);
+    constexpr int kBorders = 2;  // the window's frame, one pixel a side
+    jsFitWindow(client.width + kBorders);
 }
 
 // The window as the exercise sees it, kept in the page's controls.
@@ -90,7 +92,9 @@ PageAddress pageAddress() {
 class Page {
 public:
     explicit Page(PageAddress address)
-        : address_(std::move(address)), seeds_(makeSeedSource(address_.settings.code)), random_(*seeds_) {}
+        : address_(std::move(address)), seeds_(makeSeedSource(address_.settings.code)), random_(*seeds_) {
+        if (address_.settings.trick != Trick::None) controller_.askPrediction();
+    }
 
     const PageAddress& address() const { return address_; }
 
@@ -102,12 +106,15 @@ public:
         drawn_.reset();
         hideRepetitions();
         hideResult();
+        showTrick(controller_, false);
     }
     // Once the estimate has been compared with the truth, the repeated experiment follows each new estimate; a haul
     // after it changes nothing there until the next one.
     void click(Button b) {
         if (ended_) return;
         controller_.click(b);
+        if (showTrick(controller_, b == Button::ReleaseMarked))
+            jsAnnounce((view_.lastWords() + " " + trickAskedText(address_.settings.trick)).c_str());
         const std::optional<EstimateMade>& shown = controller_.estimateShown();
         if (!controller_.compared() || !shown) {
             drawn_.reset();
@@ -116,12 +123,16 @@ public:
         } else if (shown != drawn_) {
             const bool appears = !drawn_;
             drawn_ = shown;
-            showRepetitions(*shown, controller_.rule());
+            showRepetitions(*shown, controller_.rule(), controller_.prediction());
             showResult(controller_, address_.settings);
             if (appears) jsAnnounce((view_.lastWords() + " " + sectionAppearedText()).c_str());
         }
     }
     void saveData() const { saveStudentData(controller_, address_.settings); }
+    void predict(Prediction prediction) {
+        controller_.predict(prediction);
+        showTrick(controller_, false);
+    }
 
 private:
     void end() {
@@ -158,6 +169,11 @@ EMSCRIPTEN_KEEPALIVE void ricattura_new_exercise() { ricattura::thePage().startE
 
 EMSCRIPTEN_KEEPALIVE void ricattura_data_file() { ricattura::thePage().saveData(); }
 
+EMSCRIPTEN_KEEPALIVE void ricattura_predict(int prediction) {
+    if (prediction >= 0 && prediction < static_cast<int>(ricattura::kPredictionCount))
+        ricattura::thePage().predict(static_cast<ricattura::Prediction>(prediction));
+}
+
 }  // extern "C"
 
 int main() {
@@ -168,6 +184,7 @@ int main() {
     jsShowPage(windowTitle(address.settings).c_str(), address.note.c_str(), address.warning,
                address.settings.code ? "Ricomincia" : "Nuovo esercizio");
     buildResult();
+    buildTrick(address.settings.trick);
     thePage().startExercise();
     if (address.teacher && address.settings.code) buildClassBoard(address.settings);
 }

@@ -18,9 +18,28 @@ mergeInto(LibraryManager.library, {
     spokenAtLoad: '',  // words to speak once the page has been read, when a live region is heard
   },
 
+  // On a phone (a coarse pointer, a narrow screen) the whole window fits the width, and pinch zoom stays; a zoomed
+  // desktop keeps the window's size and scrolls it in its frame. Until the reader first acts, the frame stays at its
+  // left edge, whatever the first focus and the caret would scroll.
+  jsFitWindow__deps: ['$ExerciseWindow'],
+  jsFitWindow: function (width) {
+    const form = ExerciseWindow.form();
+    const frame = form.parentElement;
+    const margins = 32;  // the page's padding on both sides
+    const narrowTouch = matchMedia(`(pointer: coarse) and (max-width: ${width + margins}px)`);
+    const fit = () => { form.style.zoom = narrowTouch.matches ? String(Math.floor((innerWidth - margins) / width * 100) / 100) : ''; };
+    fit();
+    addEventListener('resize', fit);
+    let acted = false;
+    for (const event of ['pointerdown', 'keydown', 'wheel', 'touchstart'])
+      addEventListener(event, () => { acted = true; }, { capture: true, once: true, passive: true });
+    frame.addEventListener('scroll', () => { if (!acted) frame.scrollLeft = 0; });
+  },
+
   jsBuildWindow__deps: ['$ExerciseWindow'],
   jsBuildWindow: function (title, width, height, background, labelColour, fontFamilies, fontPoints, fontWeight) {
     const form = ExerciseWindow.form();
+    form.replaceChildren();  // the words for a browser that runs no script give way to the window
     form.setAttribute('aria-label', UTF8ToString(title));
     Object.assign(form.style, { width: width + 'px', height: height + 'px', background: UTF8ToString(background),
       fontFamily: UTF8ToString(fontFamilies), fontSize: fontPoints + 'pt', fontWeight: String(fontWeight) });

@@ -1,41 +1,35 @@
 // Catches a page that strays from the native core in Chromium, Firefox or WebKit (values, buttons, spoken words,
-// focus, layout, clipped text), uses the network or storage, breaks an accessibility rule, hides the window when
-// zoomed, shifts while it starts or mishandles Esci. Under an X server (WebKit needs one).
+// focus, layout, clipped text, the sections below, the result code, the data files, the class board, a trick's
+// question), uses the network or storage, breaks an accessibility rule, hides the window when zoomed, shifts while it
+// starts or mishandles Esci. Under an X server (WebKit needs one).
 // Usage: node page_test.mjs PAGE.html WEB_EXPECTATIONS_PROGRAM SCREENSHOT_FOLDER
 import assert from 'node:assert/strict';
-import { execFileSync, spawn } from 'node:child_process';
-import { copyFileSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { copyFileSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
-import puppeteer from 'puppeteer-core';
+import { actions, expected, started, withPuppeteer, withWebKit } from './drivers.mjs';
 
-// Clicks ("c9" is Command9), typing into Text3 ("t12,5") and keys pressed there ("kEnter"), "*n" for n times.
-const actions = (text) => text.split(' ').flatMap((a) => Array(Number(a.split('*')[1] ?? 1)).fill(a.split('*')[0]));
+const [, , pagePath, program, screenshots] = process.argv;
 const code = '4242';
-// Records end in a bare LF; CRLF, the core's line break, is LF in the page.
-function expected(query, series = [], board = '') {
-  const records = execFileSync(process.argv[3], [query, ...series, ...(board ? [`b${board}`] : [])], { encoding: 'utf8' })
-    .split(/(?<!\r)\n/).map((line) => line.replaceAll('\r\n', '\n').split('\t'));
-  const want = (tag) => records.filter(([t]) => t === tag).map(([, ...fields]) => fields);
-  const rects = want('rect').flat().sort();
-  const [start, ...afterEach] = want('shown').map((f) => ({ texts: f.slice(0, 10), enabled: f.slice(10, 19), spoken: f[19],
-    focus: f[20], clipped: [], rects }));
-  return { query, series, board, title: want('title')[0][0], note: want('note')[0][0], colours: want('colour').flat(),
-    start, afterEach, repeated: want('repeated').map((f) => f.join('\t')), classBoard: want('class').map((f) => f.join('\t')) };
-}
 // The teacher's page, played through: the first c6 comes with too few marked fish, so the estimate is refused; the
 // last haul comes after an estimate, which the section keeps showing.
-const teacher = expected(`lago=${code}&insegnante`,
-  actions('c9 c1*2 c2*2 t12,5 kEnter kEscape c3 c4 c5*4 c6 c9 c1 c2*12 c3 c4 c5*12 c6 c7*2 c5 c6 c7 c5'),
-  '31.500 40000;abc\n1.234.567 2O\n38226\n12 500\nnessuna');  // what a teacher types on the class board
-const fishByFish = expected(`lago=${code}&pesce-per-pesce`, actions('c1 c2*3 c3 c4 c5*8 c6 c7'));
-const wrongCode = expected('lago=07');
-const html = readFileSync(process.argv[2], 'utf8');
+const teacherQuery = `lago=${code}&insegnante`;
+const teacherSeries = actions('c9 c1*2 c2*2 t12,5 kEnter kEscape c3 c4 c5*4 c6 c9 c1 c2*12 c3 c4 c5*12 c6 c7*2 c5 c6 c7 c5');
+// What a teacher pastes on the class board: estimates as typed, the student's own code twice, the same with a
+// changed check letter, a code from another class lake.
+const studentCode = expected(program, teacherQuery, teacherSeries).code;
+const changed = studentCode.slice(0, -1) + (studentCode.endsWith('A') ? 'C' : 'A');
+const teacher = expected(program, teacherQuery, teacherSeries, `31.500 40000;abc\n1.234.567 2O\n38226\n12 500\nnessuna\n${
+  studentCode}\n${studentCode}\n${changed}\n77-3-150-8-K`);
+const fishByFish = expected(program, `lago=${code}&pesce-per-pesce`, actions('c1 c2*3 c3 c4 c5*8 c6 c7'));
+const trick = expected(program, 'lago=119&trucco=marche-perse', actions('c1 c2*12 c3 c4 c5*2 p0 c5*8 c6 c7'));
+const wrongCode = expected(program, 'lago=07');
+const html = readFileSync(pagePath, 'utf8');
 assert.ok(html.indexOf('<meta charset="utf-8">') < 1024, 'the encoding is declared within the first 1,024 bytes');
 
 const folder = mkdtempSync(`${tmpdir()}/ricattura-page-`);  // the page alone, as a teacher passes it on
 process.on('exit', () => rmSync(folder, { recursive: true, force: true }));
-copyFileSync(process.argv[2], `${folder}/ricattura.html`);
+copyFileSync(pagePath, `${folder}/ricattura.html`);
 const pageUrl = `file://${folder}/ricattura.html`;
 const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 
@@ -53,50 +47,6 @@ function shown() {
       .filter((e) => e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight).map((e) => e.id),
     rects: [`Form1 0 0 ${form.clientWidth} ${form.clientHeight}`, ...[...form.querySelectorAll('[style]')].map((e) => at(e))]
       .sort() };
-}
-
-// Waits for the page to have been read whole and its font loaded (events, not time), then says whether it shows its
-// opening text in that font.
-async function started() {
-  if (document.readyState !== 'complete') await new Promise((done) => window.addEventListener('load', done, { once: true }));
-  await document.fonts.ready;
-  return document.getElementById('Text1')?.value !== '' && [...document.fonts].some((f) => f.status === 'loaded');
-}
-
-async function withPuppeteer(browser, executablePath) {
-  const instance = await puppeteer.launch({ browser, executablePath, headless: true,
-    args: browser === 'chrome' ? ['--no-sandbox', '--disable-gpu'] : [], defaultViewport: { width: 1000, height: 900 } });
-  const page = await instance.newPage();
-  const problems = [];
-  page.on('request', (r) => r.url().startsWith('data:') || r.url().split('?')[0] === pageUrl || problems.push(`request: ${r.url()}`));
-  page.on('console', (m) => m.type() === 'error' && problems.push(`console: ${m.text()}`));
-  page.on('pageerror', (e) => problems.push(`error: ${e.message}`));
-  return { page, problems, open: (url) => page.goto(url), run: (fn, ...args) => page.evaluate(fn, ...args),
-    click: (id) => page.click(`#${id}`), type: (id, text) => page.$eval(`#${id}`, (e) => { e.value = ''; })
-      .then(() => page.type(`#${id}`, text)), press: (id, key) => page.focus(`#${id}`).then(() => page.keyboard.press(key)),
-    screenshot: (path) => page.screenshot({ path }), close: () => instance.close() };
-}
-
-// WebKitGTK through its own WebDriver, the W3C protocol over HTTP.
-async function withWebKit() {
-  const port = 20000 + (process.pid % 20000);
-  const server = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore' });
-  const call = (method, path, body) => fetch(`http://127.0.0.1:${port}${path}`, { method, body: JSON.stringify(body),
-    headers: { 'Content-Type': 'application/json' } }).then((r) => r.json()).then((r) => r.value);
-  for (let tries = 0; await call('GET', '/status').then(() => false, () => tries++ < 50);) await new Promise((r) => setTimeout(r, 100));
-  const session = `/session/${(await call('POST', '/session', { capabilities: { alwaysMatch: { 'webkitgtk:browserOptions': {
-    binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation'] } } } })).sessionId}`;
-  await call('POST', `${session}/window/rect`, { width: 1000, height: 900 });
-  const element = async (id) => Object.values(await call('POST', `${session}/element`, { using: 'css selector', value: `#${id}` }))[0];
-  const keys = (id, text) => element(id).then((e) => call('POST', `${session}/element/${e}/value`, { text }));
-  return { problems: [], open: (url) => call('POST', `${session}/url`, { url }),
-    run: (fn, ...args) => call('POST', `${session}/execute/sync`, { script: `return (${fn})(...arguments)`, args }),
-    click: (id) => element(id).then((e) => call('POST', `${session}/element/${e}/click`, {})),
-    type: (id, text) => element(id).then((e) => call('POST', `${session}/element/${e}/clear`, {}))
-      .then(() => keys(id, text.replaceAll('\n', '\uE007'))),  // a line break is the Enter key
-    press: (id, key) => keys(id, { Enter: '\uE007', Escape: '\uE00C' }[key]),
-    screenshot: async (path) => writeFileSync(path, Buffer.from(await call('GET', `${session}/screenshot`), 'base64')),
-    close: () => call('DELETE', session).finally(() => server.kill()) };
 }
 
 // The section below the window as read: its paragraphs and headings, and every table row's cells, in page order.
@@ -121,7 +71,22 @@ function readerTree() {
 function classBoard() {
   const rows = (selector) => [...document.querySelectorAll(selector)].map((r) => [...r.children].map((c) => c.textContent).join('\t'));
   return [document.getElementById('class-summary').textContent, ...[...document.querySelectorAll('#class-bad li')]
-    .map((e) => e.textContent), document.getElementById('class-reveal').textContent, ...rows('#class-bands tbody tr')];
+    .map((e) => e.textContent), document.getElementById('class-reveal').textContent, ...rows('#class-bands tbody tr'),
+  ...rows('#class-codes-table tbody tr')];
+}
+
+// The file a button saves, as the page made it: taken from the object URL it downloads, its line ends told apart.
+async function savedFile(driver, button) {
+  await driver.run(() => {
+    window.saved = null;
+    URL.createObjectURL = (blob) => { window.saved = blob.arrayBuffer(); return 'data:,'; };
+    HTMLAnchorElement.prototype.click = () => {};  // nothing saved on the test's machine
+  });
+  await driver.click(button);
+  return driver.run(async () => {
+    const text = new TextDecoder('utf-8', { ignoreBOM: true }).decode(await window.saved);  // the mark kept, to be seen
+    return { text: text.replaceAll('\r\n', '\n'), bareLineFeeds: text.split('\r\n').join('').includes('\n') };
+  });
 }
 
 async function play(name, driver) {
@@ -152,19 +117,24 @@ async function play(name, driver) {
       const what = action.slice(1);
       if (action[0] === 'c' && await driver.run((id) => document.getElementById(id).disabled, `Command${what}`))
         await driver.run((id) => document.getElementById(id).click(), `Command${what}`);  // as a click that hits nothing
-      else await ({ c: () => driver.click(`Command${what}`), t: () => driver.type('Text3', what), k: () => driver.press('Text3', what) })[action[0]]();
+      else await ({ c: () => driver.click(`Command${what}`), t: () => driver.type('Text3', what), k: () => driver.press('Text3', what),
+        p: () => driver.click(['trick-high', 'trick-low', 'trick-right'][what]) })[action[0]]();
       assert.deepEqual(await driver.run(shown), page.afterEach[i], `${name}: after action ${i} (${action}) of ${page.query}`);
     }
     assert.deepEqual(await driver.run(repetitions), page.repeated, `${name}: repetitions of ${page.query}`);
   };
 
   await playThrough(teacher);
-  await driver.screenshot(`${process.argv[4]}/page-${name}.png`);
+  await driver.screenshot(`${screenshots}/page-${name}.png`);
+  assert.equal(await driver.run(() => document.getElementById('result-code').textContent), teacher.code, `${name}: code`);
+  assert.deepEqual(await savedFile(driver, 'result-data'), { text: teacher.data, bareLineFeeds: false }, `${name}: data`);
   await driver.run(() => { document.querySelector('#class-board details').open = true; });
   await driver.type('class-entries', teacher.board);
   await driver.click('class-draw');
   await driver.click('class-show-real');
   assert.deepEqual(await driver.run(classBoard), teacher.classBoard, `${name}: class board`);
+  assert.deepEqual(await savedFile(driver, 'class-data'), { text: teacher.boardData, bareLineFeeds: false },
+    `${name}: the board's data`);
   assert.deepEqual(await driver.run(readerTree), { caret: 0, elementsInHeadings: 0, pictures: true,
     statusRoles: 0 }, `${name}: what a screen reader meets`);
   await violations('after a whole exercise');
@@ -182,6 +152,8 @@ async function play(name, driver) {
   await playThrough(fishByFish);  // a student's page: the same numbers fish by fish, and no class board
   assert.equal(await driver.run(() => document.getElementById('class-board')), null, `${name}: a student's board`);
   await violations('fish by fish');
+  await playThrough(trick);  // predicted, then seen
+  await violations('with a trick');
 
   await open(wrongCode.query);  // not a class code: said so, and the clock seeds the lakes
   assert.deepEqual(await driver.run(() => [document.title, document.getElementById('lake-note').textContent, document.cookie,
@@ -192,7 +164,7 @@ async function play(name, driver) {
 
 // Chromium alone: the same series with the keyboard only, the window reachable at 200 % and 400 % zoom, no shift.
 async function keyboardAndZoom({ page, run }) {
-  await page.goto(`${pageUrl}?${teacher.query}`);
+  await page.goto(`${pageUrl}?${teacherQuery}`);
   assert.ok(await run(started));
   assert.equal(await run(() => {  // the window's box has its size before the WebAssembly runs
     const observer = new PerformanceObserver(() => {});
@@ -229,8 +201,8 @@ async function keyboardAndZoom({ page, run }) {
   }
 }
 
-for (const [name, start] of [['chromium', () => withPuppeteer('chrome', '/usr/bin/chromium')],
-  ['firefox', () => withPuppeteer('firefox', '/usr/bin/firefox-esr')], ['webkit', withWebKit]]) {
+for (const [name, start] of [['chromium', () => withPuppeteer('chrome', '/usr/bin/chromium', pageUrl)],
+  ['firefox', () => withPuppeteer('firefox', '/usr/bin/firefox-esr', pageUrl)], ['webkit', () => withWebKit()]]) {
   const driver = await start();
   try {
     await play(name, driver);
@@ -239,4 +211,4 @@ for (const [name, start] of [['chromium', () => withPuppeteer('chrome', '/usr/bi
     await driver.close();
   }
 }
-console.log(`browser page: ${teacher.series.length + fishByFish.series.length} actions matched the native core in Chromium, Firefox and WebKit, and by keyboard`);
+console.log(`browser page: ${teacher.series.length + fishByFish.series.length + trick.series.length} actions matched the native core in Chromium, Firefox and WebKit, and by keyboard`);

@@ -1,7 +1,8 @@
 // Lets the browser test catch a page that strays from the native core: prints the title, colours and layout, then
 // what the window shows at start and after each action. Arguments: the page's query ("lago=4242&insegnante"), then
 // the actions: "cN" clicks CommandN (N a digit), "tTEXT" types TEXT into Text3, "kKEY" presses a key there (which the
-// core never sees), and last "bTEXT", what the teacher types on the class board.
+// core never sees but Enter), "pN" answers a trick's question with Prediction N, and last "bTEXT", what the teacher
+// types on the class board.
 // One record a line, "tag<TAB>field<TAB>...": records end in a bare LF, the core's own line breaks are CRLF.
 // A "shown" record holds the ten texts, the nine buttons, the last words spoken and the focused control; after the
 // series come the repeated experiment's section and the class board.
@@ -12,6 +13,8 @@
 #include "experiment/class_board.h"
 #include "experiment/experiment_words.h"
 #include "experiment/repeated_experiment.h"
+#include "results/class_results.h"
+#include "results/data_files.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -45,9 +48,10 @@ static PageAddress addressOf(const std::string& query) {
 
 // The section «E se ripetessi l'esperimento?» as the page writes it: its paragraphs, each block's title, and each
 // table row's cells, headings first.
-static void printRepetitions(const EstimateMade& made, RecaptureRule rule) {
+static void printRepetitions(const EstimateMade& made, RecaptureRule rule, const std::optional<Prediction>& prediction) {
     const RepeatedExperiment e = repeatExercise(made, rule);
     std::printf("repeated\t%s\n", summaryText(e).c_str());
+    if (prediction) std::printf("repeated\t%s\n", predictionText(*prediction, e).c_str());
     std::printf("repeated\t%s\n", readingText().c_str());
     for (const ExperimentBlock& block : e.blocks) {
         std::printf("repeated\t%s\n", blockTitle(block.rule).c_str());
@@ -59,11 +63,12 @@ static void printRepetitions(const EstimateMade& made, RecaptureRule rule) {
                         medianText(o).c_str(), middleText(o).c_str());
         }
     }
-    if (e.blocks.size() > 1) std::printf("repeated\t%s\n", differenceText().c_str());
+    if (e.blocks.size() > 1) std::printf("repeated\t%s\n", differenceText(rule.trick).c_str());
 }
 
 static void printClassBoard(LakeCode code, const std::string& typed) {
-    const ClassEntries entries = parseClassEntries(typed);
+    const ClassResults results = readClassResults(typed, code);
+    const ClassEntries& entries = results.entries;
     std::printf("class\t%s\n", classSummary(entries).c_str());
     for (const NotUnderstood& bad : entries.notUnderstood)
         std::printf("class\t%s\n", notUnderstoodText(bad).c_str());
@@ -72,6 +77,12 @@ static void printClassBoard(LakeCode code, const std::string& typed) {
     const auto counts = bandCounts(entries.estimates, trueSize);
     for (std::size_t v = 0; v < kVerdictCount; ++v)
         std::printf("class\t%s\t%s\t%d\n", verdictBand(Verdict(v)).c_str(), verdictName(Verdict(v)).c_str(), counts[v]);
+    for (const auto& row : codesTable(results, trueSize)) {
+        std::printf("class");
+        for (const std::string& cell : row) std::printf("\t%s", cell.c_str());
+        std::printf("\n");
+    }
+    std::printf("board-data\t%s\n", classResultsFile(results, trueSize).c_str());
 }
 
 int main(int argc, char** argv) {
@@ -90,12 +101,13 @@ int main(int argc, char** argv) {
     FixedSeed seed(code);
     SeededRandomSource random(seed);
     ExerciseController controller(view, random, [] {}, recaptureRule(address.settings));
+    if (address.settings.trick != Trick::None) controller.askPrediction();
     controller.start();
     std::string focus = kBoxes[0].name;
     printShown(view, focus);
     // A click leaves the focus on its button, unless the exercise hands it on; Enter in the box to mark presses its
     // step, the other keys pressed there change nothing the core sees.
-    // The section below appears with the first compared estimate, and says so.
+    // The section below appears with the first compared estimate, and says so; a trick's question with the release.
     bool sectionShown = false;
     auto click = [&](Button b) {
         if (!view.enabled[indexOf(b)]) return;
@@ -105,14 +117,24 @@ int main(int argc, char** argv) {
         const bool shows = controller.compared() && controller.estimateShown();
         if (shows && !sectionShown) view.announced += " " + sectionAppearedText();
         sectionShown = shows;
+        if (b == Button::ReleaseMarked && controller.awaitingPrediction())
+            view.announced += " " + trickAskedText(address.settings.trick);
     };
     for (int i = 2; i < argc && argv[i][0] != 'b'; ++i) {
         if (argv[i][0] != 'c') focus = kBoxes[indexOf(kEnterBox)].name;
         if (argv[i][0] == 'c') click(Button(argv[i][1] - '1'));
         if (argv[i][0] == 't') view.type(argv[i] + 1);
         if (std::string_view(argv[i]) == "kEnter") click(kEnterPresses);
+        if (argv[i][0] == 'p') {  // a prediction, asked below the window with a trick
+            controller.predict(Prediction(argv[i][1] - '0'));
+            focus = kButtons[indexOf(view.focused.value())].name;
+        }
         printShown(view, focus);
     }
-    printRepetitions(controller.estimateShown().value(), controller.rule());
+    const EstimateMade& made = controller.estimateShown().value();
+    printRepetitions(made, controller.rule(), controller.prediction());
+    const CodeReading result = resultCodeOf(made, address.settings);
+    std::printf("code\t%s\n", result.code ? writeResultCode(*result.code).c_str() : result.why.c_str());
+    std::printf("data\t%s\n", studentFile(controller.hauls(), made, controller.rule()).c_str());  // CRLF lines
     if (argv[argc - 1][0] == 'b') printClassBoard(code, argv[argc - 1] + 1);
 }
