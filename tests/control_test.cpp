@@ -121,6 +121,30 @@ TEST(ClassCode, GivesEveryStudentAndEveryRestartTheSameLakeAndHauls) {
     EXPECT_NE(fishByFish.markedRecaptured, lake.markedRecaptured);
 }
 
+// With a trick the page asks a prediction: step 6 stays off until the answer, which hands the keyboard to the hauls.
+TEST(Prediction, HoldsStepSixUntilTheStudentAnswers) {
+    FakeView view;
+    FixedSeed seed(119);
+    SeededRandomSource random(seed);
+    ExerciseController exercise(view, random, {}, {true, Trick::LostMarks});
+    exercise.askPrediction();
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round ? "after Riparti" : "the first exercise");
+        for (Button b : {CreateLake, CaptureHaul, CaptureHaul, CaptureHaul, MarkFish}) exercise.click(b);
+        EXPECT_FALSE(exercise.awaitingPrediction());
+        exercise.predict(Prediction::TooLow);  // too early: nothing to answer yet
+        exercise.click(ReleaseMarked);
+        for (int haul = 0; haul < 10; ++haul) exercise.click(RecaptureHaul);
+        EXPECT_GT(exercise.state().markedRecaptured, 0);
+        EXPECT_TRUE(exercise.awaitingPrediction() && !view.enabled[indexOf(EstimatePopulation)] &&
+                    !exercise.isEnabled(EstimatePopulation));
+        exercise.predict(Prediction::TooHigh);
+        EXPECT_EQ(std::tuple(exercise.prediction(), view.enabled[indexOf(EstimatePopulation)], view.focused),
+                  std::tuple(Prediction::TooHigh, true, RecaptureHaul));
+        exercise.click(Restart);
+    }
+}
+
 // After a click: the instructions when they changed, on one line and as said, then each count box rewritten, by the
 // name a screen reader gives it.
 TEST(Announcement, SpeaksWhatAClickChangedInReadingOrder) {

@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 namespace ricattura {
 namespace {
@@ -186,6 +187,25 @@ TEST(RecaptureHaul, FishByFishTakesWholeMarkedFishFromThoseLeft) {
         EXPECT_TRUE(random.spentExactly());
         EXPECT_EQ(state.markedRecaptured - row.markedRecaptured, row.expected);
         EXPECT_EQ(state.recaptured, row.haul);
+    }
+}
+
+// A trick changes the lake the recapture fishes, by fixed shares, and the guard watches that lake.
+TEST(RecaptureHaul, FishesTheLakeATrickLeft) {
+    // clang-format off
+    struct Row { const char* name; Trick trick; double fish, marked, odds; bool emptyAt560; };
+    const Row rows[] = {
+        {"no trick", Trick::None, 1000, 300, 1, false}, {"a third of the marks lost", Trick::LostMarks, 1000, 200, 1, false},
+        {"shy marked fish", Trick::ShyMarked, 1000, 300, 2.0 / 3, false}, {"curious marked fish", Trick::CuriousMarked, 1000, 300, 1.5, false},
+        {"half as many again", Trick::Newcomers, 1500, 300, 1, false}, {"a third dead", Trick::DeathsForAll, 667, 200, 1, true}
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const SimulationState state{.marked = 300.5, .recaptured = 560, .trueSize = 1000};
+        const RecaptureLake lake = recaptureLake(state, row.trick);
+        EXPECT_EQ(std::tuple(lake.fish, lake.marked, lake.markedOdds), std::tuple(row.fish, row.marked, row.odds));
+        EXPECT_EQ(lakeNearlyEmpty(state, {true, row.trick}), row.emptyAt560);
     }
 }
 
