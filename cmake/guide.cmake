@@ -22,12 +22,13 @@ file(WRITE ${GUIDE} "<!DOCTYPE html>
   th, td { border: 1px solid #444; padding: 0.3em 0.6em; text-align: left; vertical-align: top; }
   td:empty { min-width: 6em; }
   code { font-size: 0.95em; overflow-wrap: anywhere; }
+  th code { white-space: nowrap; }  /* a trick's name heads its row whole */
   dt { font-weight: bold; margin-top: 0.6em; }
   dd { margin-left: 1.5em; }
   aside { border: 2px solid #444; padding: 0 1em; margin: 1.6em 0; }
   aside h3 { margin-top: 0.8em; }
   /* The worksheet: room to write by hand in every cell, a sans-serif face of 12 points on paper. */
-  .scheda td { height: 2.2em; }
+  .scheda td { height: 2.1em; }
   .scheda th[scope=row] { width: 45%; }
   @media print {
     body { margin: 0; max-width: none; font-size: 11pt; }
