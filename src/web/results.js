@@ -87,8 +87,9 @@ mergeInto(LibraryManager.library, {
   // The repeated experiment's summary and its first picture, as the section below the window shows them.
   jsSheetRepetitions: function () {
     const holder = document.getElementById('sheet-repetitions');
-    holder.append(document.getElementById('repetitions-summary').cloneNode(true),
-      document.querySelector('#repetitions svg').cloneNode(true));
+    const picture = document.querySelector('#repetitions svg');
+    holder.append(document.getElementById('repetitions-summary').cloneNode(true), picture.cloneNode(true),
+      picture.nextElementSibling.cloneNode(true));  // its legend
     holder.querySelectorAll('[id]').forEach((e) => e.removeAttribute('id'));
   },
 
