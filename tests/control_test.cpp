@@ -51,7 +51,9 @@ TEST_F(ExerciseTest, PlaysTheWorkedExampleFromLakeToVerdictThenRestartsAndEnds) 
     expectFreshExercise();
     step(CreateLake, testing::lakeDraws(40, 20, 25, 0.75), {{CaptureHaul, true}, {Restart, true}, {CreateLake, false}});
     for (int haul = 1; haul <= 3; ++haul) {
+        view.type("999");  // each haul overwrites whatever was typed
         step(CaptureHaul, {haulDraw(100)}, {{MarkFish, true}});
+        EXPECT_EQ(view.text(ToMark), view.text(Caught));
         const std::string caught = std::to_string(100 * haul);
         // Spoken: the instructions only when they change, then each count box rewritten, by its name.
         EXPECT_EQ(view.announced,

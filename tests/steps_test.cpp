@@ -91,22 +91,6 @@ TEST(CreateLake, DrawsTheLakeAfterReseedingAndHidesItsPopulation) {
     }
 }
 
-TEST(CaptureHaul, AddsTheCatchAndProposesToMarkItAll) {
-    SimulationState state{.trueSize = 1000};
-    FakeView view;
-    ScriptedRandom random;
-    for (double fish : {10.0, 109.0}) {
-        view.type("7");  // each haul overwrites whatever was typed
-        random.script({haulDraw(fish)});
-        view.switches.clear();
-        captureHaul(state, view, random);
-        EXPECT_EQ(view.switches, (Switches{{MarkFish, true}}));
-    }
-    EXPECT_TRUE(random.spentExactly());
-    EXPECT_EQ(state, (SimulationState{.hauls = 2, .caught = 119, .marked = 119, .trueSize = 1000}));
-    EXPECT_EQ(view.text(Caught) + " " + view.text(ToMark) + " " + view.text(Hauls), "119 119 2");
-}
-
 // The typed number is kept between 10 and the catch, the lower limit last; a fraction is kept as typed.
 TEST(MarkFish, KeepsTheTypedNumberBetweenTenAndTheCatch) {
     // clang-format off
