@@ -1,8 +1,9 @@
 // Measures the browser edition in Debian's headless Chromium: its size; the time from navigation to the
 // opening instructions being shown, against a static page holding one label, alternately, each load in a
 // fresh context; the time from «7. Confronta con i dati reali» to «E se ripetessi l’esperimento?» being
-// drawn; and Lighthouse's accessibility and best-practices scores, as it loads on a desktop and on a phone
-// (with its layout shift) and after step 7, with every audit that fails.
+// drawn, by the program's rule and with a trick; and Lighthouse's accessibility and best-practices scores, as
+// it loads on a desktop and on a phone (with its layout shift) and after step 7 with a trick, with every audit
+// that fails.
 // Usage: node bench/page_bench.mjs PAGE.html [LOADS]
 import { createServer } from 'node:http';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
@@ -16,9 +17,13 @@ import desktopConfig from 'lighthouse/core/config/desktop-config.js';
 const [pagePath, loadsArg] = process.argv.slice(2);
 const loads = Number(loadsArg || 21);
 const repetitionLoads = 11;
-const lakeCode = '4242';
-// Steps 1 to 6 as a student on lake 4242 plays them (three capture hauls, six recapture hauls), before step 7.
-const clicksBeforeVerdict = [1, 2, 2, 2, 3, 4, 5, 5, 5, 5, 5, 5, 6];
+// Steps 1 to 6 as a student plays them, before step 7: on lake 4242 by the program's rule (three capture hauls, six
+// recapture hauls; the section then shows two blocks), and on lake 119 with a trick, its question answered.
+const scenarios = {
+  'the program\'s rule': { query: 'lago=4242', clicks: '#Command1 #Command2*3 #Command3 #Command4 #Command5*6 #Command6' },
+  'a trick': { query: 'lago=119&trucco=marche-perse',
+    clicks: '#Command1 #Command2*12 #Command3 #Command4 #trick-high #Command5*10 #Command6' },
+};
 const serverLifetimeMs = 10 * 60 * 1000;
 const flags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
   '--disable-component-update', '--disable-sync'];
@@ -71,23 +76,24 @@ async function timeToShown(url, shown) {
   }
 }
 
-// Opens the page on lake 4242 in a fresh context and plays steps 1 to 6 as a student does, ready for step 7.
-async function beforeVerdict(url) {
+// Opens the page in a fresh context and plays steps 1 to 6 of a scenario as a student does, ready for step 7.
+async function beforeVerdict(url, { query, clicks }) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
-  await page.goto(`${url}?lago=${lakeCode}`, { waitUntil: 'load' });
+  await page.goto(`${url}?${query}`, { waitUntil: 'load' });
   await page.waitForFunction(() => document.getElementById('Text1')?.value, { polling: 10 });
-  for (const step of clicksBeforeVerdict) {
-    if (await page.$eval(`#Command${step}`, (b) => b.disabled)) throw new Error(`Command${step} is disabled`);
-    await page.click(`#Command${step}`);
-  }
+  for (const [selector, times] of clicks.split(' ').map((c) => c.split('*')))
+    for (let i = 0; i < Number(times ?? 1); ++i) {
+      if (await page.$eval(selector, (b) => b.disabled)) throw new Error(`${selector} is disabled`);
+      await page.click(selector);
+    }
   return { context, page };
 }
 
 // Milliseconds from the click on «7. Confronta con i dati reali» to the repeated experiment being in the page
 // (`handler`) and to the frame that shows it (`drawn`).
-async function timeToRepetitions(url) {
-  const { context, page } = await beforeVerdict(url);
+async function timeToRepetitions(url, scenario) {
+  const { context, page } = await beforeVerdict(url, scenario);
   try {
     await page.evaluate(() => {
       const drawn = () => {
@@ -134,7 +140,7 @@ async function audit(url, config) {
 
 // Lighthouse's audit of the page as it stands after step 7, the repeated experiment included, on a desktop.
 async function auditAfterVerdict(url) {
-  const { context, page } = await beforeVerdict(url);
+  const { context, page } = await beforeVerdict(url, scenarios['a trick']);
   try {
     await page.click('#Command7');
     await page.waitForSelector('#repetitions:not([hidden]) svg', { timeout: 5000 }).catch(() => {});  // not there yet
@@ -148,7 +154,7 @@ async function auditAfterVerdict(url) {
 const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
 const ours = [];
 const theirs = [];
-const repetitions = [];
+const repetitions = Object.fromEntries(Object.keys(scenarios).map((name) => [name, []]));
 const audits = {};
 let server;
 try {
@@ -157,11 +163,13 @@ try {
     theirs.push(await timeToShown(referenceUrl, () => document.querySelector('label')));
   }
   server = await serve();
-  try {
-    for (let i = 0; i < repetitionLoads; ++i) repetitions.push(await timeToRepetitions(server.url));
-  } catch (e) {
-    console.log(`«E se ripetessi l’esperimento?» not measured: ${e.message.split('\n')[0]}`);
-    repetitions.length = 0;
+  for (const [name, scenario] of Object.entries(scenarios)) {
+    try {
+      for (let i = 0; i < repetitionLoads; ++i) repetitions[name].push(await timeToRepetitions(server.url, scenario));
+    } catch (e) {
+      console.log(`«E se ripetessi l’esperimento?» not measured with ${name}: ${e.message.split('\n')[0]}`);
+      repetitions[name].length = 0;
+    }
   }
   audits.desktop = await audit(server.url, desktopConfig);
   audits.mobile = await audit(server.url, undefined);
@@ -172,15 +180,15 @@ try {
   rmSync(folder, { recursive: true, force: true });
 }
 
-console.log(`page size: ${html.length} bytes (goal at most 153600)`);
+console.log(`page size: ${html.length} bytes (goal at most 194560)`);
 console.log(`to the opening text, median of ${loads}: page ${median(ours).toFixed(1)} ms, ` +
   `one-label page ${median(theirs).toFixed(1)} ms, ratio ${(median(ours) / median(theirs)).toFixed(2)} ` +
   '(goal at most 2)');
-if (repetitions.length) {
-  console.log('from «7. Confronta con i dati reali» to «E se ripetessi l’esperimento?», ' +
-    `median of ${repetitions.length}: ` +
-    `${median(repetitions.map((r) => r.drawn)).toFixed(1)} ms to the frame that shows it (goal at most 50), ` +
-    `${median(repetitions.map((r) => r.handler)).toFixed(1)} ms in the click`);
+for (const [name, times] of Object.entries(repetitions)) {
+  if (!times.length) continue;
+  console.log(`from «7. Confronta con i dati reali» to «E se ripetessi l’esperimento?», ${name}, ` +
+    `median of ${times.length}: ${median(times.map((r) => r.drawn)).toFixed(1)} ms to the frame that shows it ` +
+    `(goal at most 50), ${median(times.map((r) => r.handler)).toFixed(1)} ms in the click`);
 }
 for (const [form, { scores, shift, failing, version, errors }] of Object.entries(audits)) {
   console.log(`Lighthouse ${version}, ${form}: accessibility ${scores.accessibility}, best practices ` +

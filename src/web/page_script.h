@@ -20,6 +20,7 @@ void jsAddBox(const char* name, const ricattura::PixelRect* rect, int multiLine,
 void jsAddLabel(const char* name, const char* caption, const ricattura::PixelRect* rect, const char* box,
                 int rightAligned);
 void jsStartFocus(const char* name);
+void jsStarted();
 void jsFitWindow(int width);  // the window's outer width in pixels
 void jsEnterPresses(const char* box, const char* button);
 void jsSetText(const char* name, const char* text);

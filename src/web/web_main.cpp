@@ -187,4 +187,5 @@ int main() {
     buildTrick(address.settings.trick);
     thePage().startExercise();
     if (address.teacher && address.settings.code) buildClassBoard(address.settings);
+    jsStarted();
 }

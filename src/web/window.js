@@ -85,9 +85,17 @@ mergeInto(LibraryManager.library, {
   jsStartFocus__deps: ['$ExerciseWindow'],
   jsStartFocus: function (name) {
     ExerciseWindow.startName = UTF8ToString(name);
-    document.addEventListener('DOMContentLoaded', () => {
+    const focus = () => {
       if (document.activeElement === document.body) document.getElementById(ExerciseWindow.startName).focus();
-    });
+    };
+    if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', focus);
+    else queueMicrotask(focus);  // the WebAssembly came after the page was read: once the window stands
+  },
+
+  // The window stands and the exercise has started: said on the page's root, for whatever waits for it.
+  jsStarted: function () {
+    delete document.documentElement.dataset.loading;
+    document.documentElement.dataset.started = '';
   },
 
   // A box that shows many lines is read from its start: its caret goes back there whenever its text changes.

@@ -23,10 +23,16 @@ export function expected(program, query, series = [], board = '') {
     data: joined('data')[0], boardData: joined('board-data')[0] };
 }
 
-// Waits for the page to have been read whole and its font loaded (events, not time), then says whether it shows its
-// opening text in that font.
+// Waits for the page to have been read whole, its exercise started and its font loaded (events, not time), then says
+// whether it shows its opening text in that font.
 export async function started() {
   if (document.readyState !== 'complete') await new Promise((done) => window.addEventListener('load', done, { once: true }));
+  if (!('started' in document.documentElement.dataset)) {
+    await new Promise((done) => new MutationObserver((changes, observer) => {
+      observer.disconnect();
+      done();
+    }).observe(document.documentElement, { attributeFilter: ['data-started'] }));
+  }
   await document.fonts.ready;
   return document.getElementById('Text1')?.value !== '' && [...document.fonts].some((f) => f.status === 'loaded');
 }
