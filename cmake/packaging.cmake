@@ -59,7 +59,7 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   ""
   "Lo studente crea un lago immaginario con una popolazione nascosta, cattura"
   "e marca alcuni pesci, li libera, effettua nuove cale, calcola la stima e la"
-  "confronta con il numero reale. Con l'opzione --lago N tutta la classe"
+  "confronta con il numero reale. Con l’opzione --lago N tutta la classe"
   "lavora sullo stesso lago.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

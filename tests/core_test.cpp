@@ -120,10 +120,10 @@ TEST(LaunchOptions, ReadsThePagesAddress) {
         {"a class", {{"lago", "42"}}, {42}, false, false, "Lago della classe 42."},
         {"the teacher's", {{"lago", "42"}, {"insegnante", ""}}, {42}, true, false, "Lago della classe 42."},
         {"fish by fish", {{"pesce-per-pesce", ""}}, {std::nullopt, true}, false, false,
-         "Ricattura pesce per pesce: ogni cala di ricattura pesca i pesci uno per uno, come in un lago vero."},
+         "La ricattura è pesce per pesce. Ogni cala di ricattura pesca i pesci uno per uno, come in un lago vero."},
         {"no code written", {{"lago", ""}}, {}, false, true,
-         "Nell’indirizzo, dopo «?lago=», manca il codice della classe: per ora ogni lago sarà diverso."},
-        {"a wrong code", {{"lago", "07"}}, {}, false, true, "«07» non è un codice della classe: nell’indirizzo, dopo "
+         "Nell’indirizzo, dopo «?lago=», manca il codice della classe. Per ora ogni lago sarà diverso."},
+        {"a wrong code", {{"lago", "07"}}, {}, false, true, "«07» non è un codice della classe. Nell’indirizzo, dopo "
          "«?lago=», serve un numero intero da 1 a 999999 senza zeri iniziali (42, non 0042). Per ora ogni lago sarà diverso."}
     };
     // clang-format on

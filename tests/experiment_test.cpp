@@ -189,7 +189,7 @@ TEST(ClassBoard, ReadsWholeNumbersAndNeverSplitsOneInTwo) {
               std::tuple(kMaxClassEntries, 3U, 500.0));
     EXPECT_EQ(classSummary(parseClassEntries("40000 30000 - abc")),
               "Stime lette 2. Mediana della classe 35000. Gruppi senza stima 1. Voci non comprese 1, elencate qui sotto. "
-              "Correggile e disegna di nuovo.");
+              "Correggetele e disegnate di nuovo.");
     EXPECT_EQ(notUnderstoodText({"12 500", "Un solo numero."}), "Hai scritto 12 500. Un solo numero.");
     EXPECT_EQ(bandCounts({100, 104.9, 95, 110, 125, 150, 49}, 100), (std::array<int, kVerdictCount>{2, 1, 1, 1, 2}));
 }

@@ -76,7 +76,7 @@ TEST(ResultCode, CatchesEveryCopyingSlip) {
     // clang-format off
     struct Row { const char* name; std::string text; std::string why; };
     const Row rows[] = {
-        {"a wrong letter", good.substr(0, good.size() - 1) + (good.back() == 'A' ? 'C' : 'A'), "la lettera finale non torna: il codice è stato copiato male"},
+        {"a wrong letter", good.substr(0, good.size() - 1) + (good.back() == 'A' ? 'C' : 'A'), "la lettera finale non torna, quindi il codice è stato copiato male"},
         {"too short", "4242-3-K", "non è un codice di Ricattura"}, {"a leading zero", "4242-03-207-6-K", "non è un codice di Ricattura"},
         {"estimates out of order", "4242-3-207-9-6-K", "non è un codice di Ricattura"}, {"no check letter", "4242-3-207-6", "non è un codice di Ricattura"},
         {"an unknown option", "4242-3-207-6-Z-K", "non è un codice di Ricattura"}, {"a number", "38226", "non è un codice di Ricattura"}
@@ -131,7 +131,7 @@ TEST(DataFiles, OpenInAnItalianSpreadsheetAsTheyAre) {
                                         {true, {.hauls = 1, .caught = 50}, {.hauls = 2, .caught = 50, .recaptured = 60,
                                                                             .markedRecaptured = 1.23456}}};
     EXPECT_EQ(spreadsheetFile(haulsRows(hauls)), "\xEF\xBB\xBF" "Cala;Tipo;Pesci presi;Marcati presi;Totale catturati;Totale ricatturati;"
-                                "Totale marcati ripresi;Numero di cale\r\n1;cattura;50;;50;0;0;1\r\n"
+                                "Totale ricatturati marcati;Numero di cale\r\n1;cattura;50;;50;0;0;1\r\n"
                                 "2;ricattura;60;\"1,2346\";50;60;\"1,2346\";2\r\n");
     const EstimateMade made = play({4242}, 3, "150", {8});
     const std::string file = studentFile(hauls, made, kMarkedShare);

@@ -49,7 +49,7 @@ TEST(Steps, WriteTheirInstructionsWordForWord) {
         "numero totale presente nel lago sapendo che il rapporto fra marcati e totale è teoricamente uguale a quello "
         "fra i ricatturati marcati ed il totale dei ricatturati.\r\nPer effettuare questo calcolo clicca sul bottone "
         "6."}, {"no estimate", [&] { estimatePopulation(state, view); },
-        "Tra i pesci ricatturati non ci sono ancora individui marcati: la stima non si può calcolare.\r\nEffettua "
+        "Tra i pesci ricatturati non ci sono ancora individui marcati, quindi la stima non si può calcolare.\r\nEffettua "
         "altre " "cale cliccando sul bottone 5, oppure clicca su Riparti per ricominciare."}, {"estimate", [&] {
         state.markedRecaptured = 3; estimatePopulation(state, view); },
         "Il numero totale di individui è stato stimato come:\r\n\r\nn x M / m\r\n\r\ndove n sono i ricatturati, M il "

@@ -15,7 +15,7 @@ constexpr std::string_view kFishByFishOption = "--pesce-per-pesce";
 constexpr std::string_view kFishByFishWords = "pesce per pesce";
 constexpr std::string_view kTrickOption = "--trucco";
 constexpr const char* kKnownTricks =
-    "I trucchi sono: marche-perse, pesci-timidi, pesci-curiosi, nuovi-arrivi, morti-per-tutti.";
+    "I trucchi sono marche-perse, pesci-timidi, pesci-curiosi, nuovi-arrivi, morti-per-tutti.";
 constexpr const char* kTrickNames[kTrickCount] = {
     "", "marche-perse", "pesci-timidi", "pesci-curiosi", "nuovi-arrivi", "morti-per-tutti"};
 
@@ -201,10 +201,10 @@ PageAddress readPageAddress(const AddressParameter& parameter) {
         if (address.settings.code)
             note = "Lago della classe " + *written + ".";
         else if (written->empty())
-            note = "Nell’indirizzo, dopo «?lago=», manca il codice della classe: per ora ogni lago sarà diverso.";
+            note = "Nell’indirizzo, dopo «?lago=», manca il codice della classe. Per ora ogni lago sarà diverso.";
         else
             note = quoted(*written) +
-                   " non è un codice della classe: nell’indirizzo, dopo «?lago=», serve un numero "
+                   " non è un codice della classe. Nell’indirizzo, dopo «?lago=», serve un numero "
                    "intero da 1 a 999999 senza zeri iniziali (42, non 0042). Per ora ogni lago "
                    "sarà diverso.";
     }
@@ -216,13 +216,14 @@ PageAddress readPageAddress(const AddressParameter& parameter) {
             address.settings.fishByFish = true;
         } else {
             address.warning = true;
-            add(quoted(*trick) + " non è un trucco di Ricattura: l’esercizio continua senza trucco. " + kKnownTricks);
+            add(quoted(*trick) + " non è un trucco di Ricattura, quindi l’esercizio continua senza trucco. " + kKnownTricks);
         }
     }
     if (address.settings.trick != Trick::None)
-        add("Un lago con un trucco: nella ricattura succede qualcosa che il metodo non prevede. Pesce per pesce.");
+        add("Un lago con un trucco. Dopo la marcatura succede qualcosa che il metodo non prevede, e la ricattura è "
+            "pesce per pesce.");
     else if (address.settings.fishByFish)
-        add("Ricattura pesce per pesce: ogni cala di ricattura pesca i pesci uno per uno, come in un lago vero.");
+        add("La ricattura è pesce per pesce. Ogni cala di ricattura pesca i pesci uno per uno, come in un lago vero.");
     address.teacher = parameter("insegnante").has_value();
     address.note = note;
     return address;

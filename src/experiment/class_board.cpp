@@ -156,7 +156,7 @@ std::string classSummary(const ClassEntries& entries) {
     if (entries.withoutEstimate > 0) text += " Gruppi senza stima " + decimalText(entries.withoutEstimate) + ".";
     if (!entries.notUnderstood.empty())
         text += " Voci non comprese " + decimalText(static_cast<double>(entries.notUnderstood.size())) +
-                ", elencate qui sotto. Correggile e disegna di nuovo.";
+                ", elencate qui sotto. Correggetele e disegnate di nuovo.";
     if (entries.ignored > 0)
         text += " Si leggono al massimo " + decimalText(kMaxClassEntries) + " voci, e le altre " +
                 decimalText(static_cast<double>(entries.ignored)) + " sono state ignorate.";

@@ -141,7 +141,7 @@ std::string predictionText(Prediction prediction, const RepeatedExperiment& e) {
     std::string text = "Avevi previsto che la stima sarebbe stata " + predictionName(prediction) + ". ";
     text += student.median ? "Nel lago con il trucco la mediana delle " + decimalText(kRepetitions) + " stime è " +
                                  medianText(student) + " e il numero reale di pesci è " + decimalText(e.trueSize)
-                           : "Nel lago con il trucco più di metà delle prove non ha ripreso nessun pesce marcato";
+                           : "Nel lago con il trucco più della metà delle prove non ha ripreso nessun pesce marcato";
     text += ", quindi in media la stima è " + predictionName(effect) + ". ";
     return text + (prediction == effect ? "La tua previsione era giusta." : "La tua previsione non era giusta.");
 }
@@ -156,14 +156,14 @@ std::string differenceText(Trick trick) {
         "Nel programma la quota di pesci marcati di ogni cala è estratta a caso intorno a quella del lago, e quanto la "
         "stima si allontana dal vero dipende quasi solo dal numero di cale di ricattura. In un lago vero conta quanti "
         "pesci marcati tornano nella rete, e marcare il doppio dei pesci aiuta più o meno quanto pescare il doppio.",
-        "Un pesce marcato su tre ha perso il segno. Tra i ricatturati i marcati sono meno di quanti dovrebbero, m è "
+        "Un pesce marcato su tre ha perso il segno. Tra i ricatturati i marcati sono meno del dovuto, m è "
         "più piccolo e la stima, n per M diviso m, viene troppo alta.",
-        "I pesci marcati evitano la rete. Se ne ripescano meno di quanti dovrebbero, m è più piccolo e la stima viene "
+        "I pesci marcati evitano la rete. Se ne ripescano meno del dovuto, m è più piccolo e la stima viene "
         "troppo alta.",
-        "I pesci marcati cercano la rete. Se ne ripescano più di quanti dovrebbero, m è più grande e la stima viene "
+        "I pesci marcati cercano la rete. Se ne ripescano più del dovuto, m è più grande e la stima viene "
         "troppo bassa.",
         "I pesci arrivati dopo la marcatura non sono marcati. La quota di marcati nel lago scende, m è più piccolo e "
-        "la stima viene più alta dei pesci che c’erano alla marcatura, perché conta anche quelli nuovi.",
+        "la stima supera il numero di pesci che c’erano alla marcatura, perché conta anche quelli nuovi.",
         "Sono morti pesci marcati e non marcati nella stessa proporzione. La quota di marcati nel lago non cambia, e "
         "in media la stima resta giusta per il lago al momento della marcatura."};
     return "Perché i due gruppi di barre sono diversi? " + std::string(kWhy[at(trick)]);

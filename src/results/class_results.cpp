@@ -66,7 +66,7 @@ std::vector<std::vector<std::string>> codesTable(const ClassResults& results, st
 
 std::string classResultsFile(const ClassResults& results, std::optional<double> trueSize) {
     std::vector<std::vector<std::string>> rows{{"Codice", "Studenti", "Pesci marcati (M)", "Ricatturati (n)",
-                                                "Marcati ricatturati (m)", "Stima"}};
+                                                "Ricatturati marcati (m)", "Stima"}};
     if (trueSize) rows[0].insert(rows[0].end(), {"Errore", "Errore percentuale", "Giudizio"});
     for (auto& row : codesTable(results, trueSize)) rows.push_back(row);
     for (double estimate : results.plainEstimates) {

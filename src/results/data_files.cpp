@@ -40,7 +40,7 @@ std::string spreadsheetFile(const std::vector<std::vector<std::string>>& rows) {
 
 Rows haulsRows(const std::vector<HaulRecord>& hauls) {
     Rows rows{{"Cala", "Tipo", "Pesci presi", "Marcati presi", "Totale catturati",
-                                                "Totale ricatturati", "Totale marcati ripresi", "Numero di cale"}};
+                                                "Totale ricatturati", "Totale ricatturati marcati", "Numero di cale"}};
     for (std::size_t h = 0; h < hauls.size(); ++h) {
         const SimulationState &before = hauls[h].before, &after = hauls[h].after;
         const bool recapture = hauls[h].recapture;
@@ -57,7 +57,7 @@ Rows repetitionsRows(const EstimateMade& made, RecaptureRule rule) {
     std::vector<std::vector<RepetitionRecord>> records;
     const RepeatedExperiment e = repeatExercise(made, rule, &records);
     Rows rows{{"Gruppo di barre", "Strategia", "Ripetizione", "Pesci marcati",
-                                                "Cale di ricattura fatte", "Ricatturati", "Marcati ricatturati",
+                                                "Cale di ricattura fatte", "Ricatturati", "Ricatturati marcati",
                                                 "Stima", "Errore percentuale", "Giudizio"}};
     for (std::size_t b = 0; b < records.size(); ++b)
         for (const RepetitionRecord& r : records[b]) {

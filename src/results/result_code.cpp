@@ -86,13 +86,13 @@ CodeReading readResultCode(std::string_view text) {
     if (!std::is_sorted(code.estimatedAt.begin(), code.estimatedAt.end(), std::less_equal<>()))
         return {std::nullopt, kNotACode};
     if (checkLetter(body) != text.back())
-        return {std::nullopt, "la lettera finale non torna: il codice è stato copiato male"};
+        return {std::nullopt, "la lettera finale non torna, quindi il codice è stato copiato male"};
     return {code, ""};
 }
 
 CodeReading resultCodeOf(const EstimateMade& made, const ExerciseSettings& settings) {
     if (!settings.code)
-        return {std::nullopt, "Il codice del risultato c’è solo quando l’indirizzo ha un codice della classe: serve "
+        return {std::nullopt, "Il codice del risultato c’è solo quando l’indirizzo ha un codice della classe. Serve "
                               "all’insegnante per rifare il tuo esercizio sullo stesso lago."};
     if (made.state.marked != std::floor(made.state.marked))
         return {std::nullopt, "Il codice del risultato vale solo per un numero intero di pesci marcati."};

@@ -52,7 +52,7 @@ inline constexpr std::string_view kEstimateThenCompare = "Se vuoi conoscere il v
 
 // Step 6 with no marked fish among the recaptured: the estimator has no value.
 inline constexpr std::string_view kNoMarkedYet =
-    "Tra i pesci ricatturati non ci sono ancora individui marcati: la stima non si può calcolare.";
+    "Tra i pesci ricatturati non ci sono ancora individui marcati, quindi la stima non si può calcolare.";
 inline constexpr std::string_view kNoEstimateNext =
     "Effettua altre cale cliccando sul bottone 5, oppure clicca su Riparti per ricominciare.";
 

@@ -96,7 +96,7 @@ private:
         jsTable(kCodes, "class-codes", "I codici degli studenti, rifatti sul lago della classe");
         jsTableRow(kCodes, true);
         std::vector<const char*> headings{"Codice", "Studenti", "Pesci marcati\nM", "Ricatturati\nn",
-                                          "Marcati ricatturati\nm", "Stima"};
+                                          "Ricatturati marcati\nm", "Stima"};
         if (trueSize) headings.insert(headings.end(), {"Errore", "Errore\npercentuale", "Giudizio"});
         for (const char* heading : headings) jsTableCell(kCodes, TableCell::ColumnHeading, heading);
         for (const auto& row : codesTable(results, trueSize)) {
@@ -122,12 +122,12 @@ void buildClassBoard(const ExerciseSettings& settings) {
     theBoard().emplace(*settings.code);
     jsShowSection("class-board");
     jsStudentsAddress(studentsQuery(settings).c_str(),
-                      "L’indirizzo per gli studenti, da scrivere alla lavagna o da inquadrare con il tablet:",
+                      "Ecco l’indirizzo per gli studenti, da scrivere alla lavagna o da inquadrare con il tablet.",
                       "Il codice QR dell’indirizzo per gli studenti c’è quando la pagina si apre da un indirizzo web "
-                      "(http o https): da un file non c’è un indirizzo da dare.");
+                      "(http o https). Da un file non c’è un indirizzo da dare.");
     jsClassBoard(("Stime e codici degli studenti, al massimo " + decimalText(static_cast<double>(kMaxClassEntries)) +
                   ". Uno per riga, incollati dal registro, da un modulo o da una chat. Per un gruppo senza stima "
-                  "scrivi nessuna.")
+                  "scrivete nessuna.")
                      .c_str());
 }
 

@@ -57,7 +57,7 @@ void drawTable(const RepeatedExperiment& e, std::size_t b) {
     for (std::size_t v = 0; v < kVerdictCount; ++v)
         cell(id, TableCell::ColumnHeading, verdictName(Verdict(v)) + "\nerrore " + verdictBand(Verdict(v)));
     cell(id, TableCell::ColumnHeading, "nessuna stima\nnessun marcato ripreso");
-    cell(id, TableCell::ColumnHeading, "marcati ricatturati\nin media");
+    cell(id, TableCell::ColumnHeading, "ricatturati marcati\nin media");
     cell(id, TableCell::ColumnHeading, "mediana\nmetà sotto, metà sopra");
     cell(id, TableCell::ColumnHeading, "95 stime su 100\nstanno");
     for (std::size_t v = 0; v < kVariantCount; ++v) {

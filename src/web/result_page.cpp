@@ -10,7 +10,7 @@ namespace ricattura {
 namespace {
 
 constexpr const char* kSendIt =
-    "Manda questo codice all’insegnante, come ti dice: con il codice, l’insegnante rifà il tuo esercizio sullo stesso "
+    "Manda questo codice all’insegnante, come ti dice. Con il codice l’insegnante rifà il tuo esercizio sullo stesso "
     "lago e vede la tua stima.";
 
 }  // namespace
@@ -18,8 +18,8 @@ constexpr const char* kSendIt =
 void buildResult() {
     jsShowSection("result");  // made from its template, hidden until there is a result
     jsHideSection("result");
-    jsResultButtons("Codice copiato: ora puoi incollarlo dove ti dice l’insegnante.",
-                    "Il codice è selezionato: copialo con Ctrl e C, o con il menu del browser.");
+    jsResultButtons("Codice copiato. Ora puoi incollarlo dove ti dice l’insegnante.",
+                    "Il codice è selezionato. Copialo con Ctrl e C, o con il menu del browser.");
 }
 
 void showResult(const ExerciseController& exercise, const ExerciseSettings& settings) {
