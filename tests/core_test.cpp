@@ -118,7 +118,11 @@ TEST(LaunchOptions, ReadsThePagesAddress) {
     const Row rows[] = {
         {"nothing", {}, {}, false, false, ""},
         {"a class", {{"lago", "42"}}, {42}, false, false, "Lago della classe 42."},
-        {"the teacher's", {{"lago", "42"}, {"insegnante", ""}}, {42}, true, false, "Lago della classe 42."},
+        {"the teacher's, a trick unknown", {{"lago", "42"}, {"insegnante", ""}, {"trucco", "x"}}, {42}, true, true,
+         "Lago della classe 42. «x» non è un trucco di Ricattura, quindi l’esercizio continua senza trucco. I trucchi sono "
+         "marche-perse, pesci-timidi, pesci-curiosi, nuovi-arrivi, morti-per-tutti."},
+        {"a trick", {{"trucco", "pesci-curiosi"}}, {std::nullopt, true, Trick::CuriousMarked}, false, false,
+         "Un lago con un trucco. Dopo la marcatura succede qualcosa che il metodo non prevede, e la ricattura è pesce per pesce."},
         {"fish by fish", {{"pesce-per-pesce", ""}}, {std::nullopt, true}, false, false,
          "La ricattura è pesce per pesce. Ogni cala di ricattura pesca i pesci uno per uno, come in un lago vero."},
         {"no code written", {{"lago", ""}}, {}, false, true,
@@ -161,21 +165,17 @@ TEST(Layout, KeepsItsLabelsBesideTheirBoxesAndConvertsBothEdgesToPixels) {
     EXPECT_EQ(next, 29) << "every tab index once";
 }
 
-// A fixed seed repeats its stream at every reseed, the clock's seeds differ; draws are uniform on [0, 1).
-TEST(SeededRandomSource, RepeatsAFixedSeedsStreamAtEveryReseedAndDrawsUniformly) {
+// A fixed seed repeats its stream at every reseed, the clock's seeds differ; draws stay in [0, 1) (the hypergeometric
+// test checks the law they make).
+TEST(SeededRandomSource, RepeatsAFixedSeedsStreamAtEveryReseedAndDrawsBelowOne) {
     FixedSeed code(4242);
     SeededRandomSource fixed(code), clock(*makeSeedSource(std::nullopt)), other(*makeSeedSource(std::nullopt));
     const double first = fixed.draw();
     fixed.reseed();
     EXPECT_EQ(std::pair(fixed.draw(), clock.draw() != other.draw()), std::pair(first, true));
-    double sum = 0, largest = 0;
-    for (int i = 0; i < 100'000; ++i) {
-        const double r = fixed.draw();
-        sum += r;
-        largest = std::max(largest, r);
-    }
-    EXPECT_NEAR(sum / 100'000, 0.5, 0.005);
-    EXPECT_TRUE(largest > 0.999 && largest < 1) << largest;
+    double lowest = fixed.draw(), largest = lowest;
+    for (int i = 0; i < 100'000; ++i) std::tie(lowest, largest) = std::minmax({lowest, largest, fixed.draw()});
+    EXPECT_TRUE(lowest >= 0 && lowest < 1e-3 && largest > 0.999 && largest < 1) << lowest << " " << largest;
 }
 
 }  // namespace

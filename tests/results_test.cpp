@@ -13,15 +13,15 @@ namespace {
 
 using enum Button;
 
-// A student's exercise on a class lake: capture hauls, the number typed before step 3, then recapture hauls with an
-// estimate after each count in `estimateAt` (a count of 0: step 6 pressed before any haul of that round).
+// A student's exercise on a class lake, after a first try and «Riparti»: capture hauls, the number typed before step 3,
+// then recapture hauls with an estimate after each count in `estimateAt` (0: step 6 pressed before any haul).
 EstimateMade play(const ExerciseSettings& settings, int captureHauls, const std::string& typed,
                   const std::vector<int>& estimateAt) {
     testing::FakeView view;
     FixedSeed seed(*settings.code);
     SeededRandomSource random(seed);
     ExerciseController exercise(view, random, {}, recaptureRule(settings));
-    exercise.click(CreateLake);
+    for (Button b : {CreateLake, CaptureHaul, Restart, CreateLake}) exercise.click(b);  // the same lake again
     for (int h = 0; h < captureHauls; ++h) exercise.click(CaptureHaul);
     view.type(typed);
     for (Button b : {MarkFish, ReleaseMarked}) exercise.click(b);
@@ -60,19 +60,16 @@ TEST(ResultCode, ReplaysToTheStudentsOwnEstimate) {
 TEST(ResultCode, CatchesEveryCopyingSlip) {
     const std::string good = writeResultCode(ResultCode{4242, 13, 207, {6, 11}, true});
     ASSERT_TRUE(readResultCode(good).code);
-    int slips = 0;
     for (std::size_t i = 0; i + 1 < good.size(); ++i) {
         for (char c : std::string("0123456789-PMTCND")) {
             std::string changed = good;
             changed[i] = c;
             if (changed != good && readResultCode(changed).code) ADD_FAILURE() << changed;
-            ++slips;
         }
         std::string swapped = good;
         std::swap(swapped[i], swapped[i + 1]);
         if (swapped != good && readResultCode(swapped).code) ADD_FAILURE() << swapped;
     }
-    EXPECT_GT(slips, 0);
     // clang-format off
     struct Row { const char* name; std::string text; std::string why; };
     const Row rows[] = {

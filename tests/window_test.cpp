@@ -1,5 +1,5 @@
 // Catches a Qt window that clips or splits text, breaks the tab order or the keyboard, hangs or misleads a screen
-// reader, and click sequences that break a rule.
+// reader, and click sequences that break a rule. A box that never finishes an answer ends in ctest's timeout.
 #include "control/exercise_controller.h"
 #include "core/seeded_random_source.h"
 #include "doubles.h"
@@ -22,13 +22,9 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
-#include <condition_variable>
 #include <cstdlib>
-#include <mutex>
 #include <random>
-#include <thread>
 
 namespace ricattura {
 namespace {
@@ -118,25 +114,6 @@ struct Heard {
         if (e->type() == QAccessible::ObjectShow && e->accessibleInterface()->role() == QAccessible::Notification)
             events().push_back("says " + e->accessibleInterface()->text(QAccessible::Name).toStdString());
     }
-};
-
-// Ends the run, naming what it watches, unless the watch is over within a bound nothing sound comes near: it catches a
-// call that spins for ever, and times nothing.
-class HangWatch {
-public:
-    explicit HangWatch(std::string what)
-        : watcher_([this, what = std::move(what)](std::stop_token over) {
-              std::unique_lock lock(mutex_);
-              ended_.wait_for(lock, over, std::chrono::minutes(1), [] { return false; });
-              if (over.stop_requested()) return;
-              std::fprintf(stderr, "HANG: %s never ended\n", what.c_str());
-              std::abort();
-          }) {}
-
-private:
-    std::mutex mutex_;
-    std::condition_variable_any ended_;
-    std::jthread watcher_;  // stopped and joined first as the watch ends
 };
 
 // Seeds that move on at every reseed, so every lake of a walk differs and the walk replays.
@@ -319,7 +296,6 @@ TEST_F(WindowTest, OneLineBoxesAnswerForEveryItemAtEveryOffset) {
         for (std::size_t f = 1; f < kFieldCount; ++f) {
             w.form.setText(Field(f), shown.toStdString());
             QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(w.line(Field(f)))->textInterface();
-            const HangWatch watch(std::string(kBoxes[f].name) + " holding " + shown.toStdString());
             for (auto kind :
                  {CharBoundary, WordBoundary, SentenceBoundary, ParagraphBoundary, LineBoundary, NoBoundary})
                 for (int offset = 0; offset <= length; ++offset) {

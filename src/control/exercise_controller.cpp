@@ -66,7 +66,7 @@ void ExerciseController::click(Button button) {
 
 Button ExerciseController::nextStep(Button after) const {
     constexpr std::size_t kSteps = indexOf(Button::Compare) + 1;
-    const std::size_t from = after == Button::Restart ? kSteps - 1 : indexOf(after);
+    const std::size_t from = indexOf(after);  // seven steps from any button reach every step once
     for (std::size_t b = from + 1; b <= from + kSteps; ++b)
         if (view_.isEnabled(Button(b % kSteps))) return Button(b % kSteps);
     return Button::Restart;

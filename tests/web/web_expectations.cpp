@@ -16,8 +16,8 @@
 #include "results/class_results.h"
 #include "results/data_files.h"
 
-#include <algorithm>
 #include <cstdio>
+#include <regex>
 
 using namespace ricattura;
 
@@ -34,15 +34,10 @@ static void printShown(const testing::FakeView& view, const std::string& focus) 
 
 // The page's query read as the page reads it.
 static PageAddress addressOf(const std::string& query) {
-    return readPageAddress([&](std::string_view name) -> std::optional<std::string> {
-        for (std::size_t at = 0; at <= query.size();) {
-            const std::size_t end = std::min(query.find('&', at), query.size());
-            const std::string pair = query.substr(at, end - at);
-            const std::size_t equals = std::min(pair.find('='), pair.size());
-            if (pair.substr(0, equals) == name) return equals < pair.size() ? pair.substr(equals + 1) : "";
-            at = end + 1;
-        }
-        return std::nullopt;
+    return readPageAddress([padded = "&" + query + "&"](std::string_view name) -> std::optional<std::string> {
+        std::smatch found;
+        if (!std::regex_search(padded, found, std::regex("&" + std::string(name) + "(=([^&]*))?&"))) return std::nullopt;
+        return found[2].str();
     });
 }
 
