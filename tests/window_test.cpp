@@ -153,8 +153,8 @@ std::string walk(std::mt19937_64& rng, long clicks, RealWindow& window, WalkFigu
         const SimulationState& after = controller.state();
         const auto shown = window.texts();
         const bool enabled = flags[indexOf(b)];
-        const bool refused =
-            enabled && b == Button::EstimatePopulation && std::floor(before.markedRecaptured + 0.5) < 1;
+        // An estimate is refused until one marked fish came back, and from then on never again: step 7 stays off.
+        const bool refused = enabled && b == Button::EstimatePopulation && !window.enabled()[indexOf(Button::Compare)];
         std::string broken;
         if ((!enabled || refused) && before != after) broken = "the record changed";
         if (!enabled && (shown != texts || window.enabled() != flags)) broken = "the window changed";

@@ -25,6 +25,7 @@ const fishByFish = expected(program, `lago=${code}&pesce-per-pesce`, actions('c1
 const trick = expected(program, 'lago=119&trucco=marche-perse', actions('c1 c2*12 c3 c4 c5*2 p0 c5*8 c6 c7'));
 const wrongCode = expected(program, 'lago=07');
 const html = readFileSync(pagePath, 'utf8');
+const guideSections = readFileSync(new URL('../../docs/guida-insegnante.html', import.meta.url), 'utf8').split('<h3').length - 1;
 assert.ok(html.indexOf('<meta charset="utf-8">') < 1024, 'the encoding is declared within the first 1,024 bytes');
 
 const folder = mkdtempSync(`${tmpdir()}/ricattura-page-`);  // the page alone, as a teacher passes it on
@@ -154,6 +155,11 @@ async function play(name, driver) {
   await violations('fish by fish');
   await playThrough(trick);  // predicted, then seen
   await violations('with a trick');
+  assert.equal(await driver.run(() => new Promise((done) => {  // the guide, unpacked as it opens, under its one title
+    const text = document.getElementById('guide-text');
+    new MutationObserver(() => done(text.querySelector('h2') ? -1 : text.querySelectorAll('h3').length)).observe(text, { childList: true });
+    document.getElementById('guide').open = true;
+  })), guideSections, `${name}: the teacher's guide`);
 
   await open(wrongCode.query);  // not a class code: said so, and the clock seeds the lakes
   assert.deepEqual(await driver.run(() => [document.title, document.getElementById('lake-note').textContent, document.cookie,
