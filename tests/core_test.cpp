@@ -30,6 +30,7 @@ TEST(NumberText, WritesPlainDecimalsWhateverTheLocale) {
         {"a half", 0.5, "0,5"}, {"hundredths", 0.03, "0,03"}, {"binary dust", 0.1 + 0.2, "0,3"},
         {"percent", 6.25, "6,25"}, {"fifteen digits", 32.0 / 3, "10,6666666666667"},
         {"large percent", 58135.29, "58135,29"}, {"no exponent", 1e15, "1000000000000000"},
+        {"the largest double", DBL_MAX, "179769313486232" + std::string(294, '0')},
         {"not a number", std::nan(""), "0"}
     };
     // clang-format on

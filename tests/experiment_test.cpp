@@ -79,19 +79,30 @@ TEST(RepeatedExperiment, ARealLakeRewardsMarkingAsMuchAsFishing) {
     }
 }
 
-// How the page grades a prediction: a median more than a tenth above or below the true size moved the estimate, and
-// no median (most repetitions found no marked fish) counts as too high. Which way each trick moves it, the guide's test.
-TEST(RepeatedExperiment, GradesATricksEffectByTheMedian) {
-    const std::pair<std::optional<double>, Prediction> rows[] = {
-        {1100, Prediction::Right}, {1101, Prediction::TooHigh}, {900, Prediction::Right},
-        {899, Prediction::TooLow}, {std::nullopt, Prediction::TooHigh}};
-    for (const auto& [median, effect] : rows) {
-        RepeatedExperiment e;
-        e.trueSize = 1000;
-        e.blocks.resize(1);
-        e.blocks[0].outcomes.front().median = median;  // the student's strategy
-        EXPECT_EQ(trickEffect(e), effect) << median.value_or(0);
-    }
+// Each trick moves the estimate its way, on small and large lakes, by far more than the repetitions' noise: lost
+// marks, shy marked fish and newcomers up, curious marked fish down; deaths for all leave it where it was.
+TEST(RepeatedExperiment, EachTrickMovesTheMedianItsWay) {
+    // clang-format off
+    struct Row { const char* name; Trick trick; Prediction effect; };
+    const Row rows[] = {{"lost marks", Trick::LostMarks, Prediction::TooHigh}, {"shy", Trick::ShyMarked, Prediction::TooHigh},
+                        {"curious", Trick::CuriousMarked, Prediction::TooLow}, {"newcomers", Trick::Newcomers, Prediction::TooHigh},
+                        {"deaths for all", Trick::DeathsForAll, Prediction::Right}};
+    const std::pair<double, Strategy> lakes[] = {{5000, {400, 8}}, {12000, {700, 10}}, {30000, {1200, 15}}};
+    // clang-format on
+    for (const auto& [trueSize, strategy] : lakes)
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(row.name) + " in a lake of " + std::to_string(int(trueSize)));
+            FixedSeed seed(7);
+            SeededRandomSource random(seed);
+            RepeatedExperiment e;
+            e.trueSize = trueSize;
+            e.blocks = {repeatStrategies({trueSize, {strategy, strategy, strategy}, {true, row.trick}}, random)};
+            const double ratio = *e.blocks[0].outcomes[0].median / trueSize;
+            EXPECT_EQ(trickEffect(e), row.effect) << ratio;
+            const double low = row.effect == Prediction::TooHigh ? 1.3 : row.effect == Prediction::TooLow ? 0 : 0.95;
+            const double high = row.effect == Prediction::TooHigh ? 10 : row.effect == Prediction::TooLow ? 0.8 : 1.05;
+            EXPECT_TRUE(ratio > low && ratio < high) << ratio;
+        }
 }
 
 // The middle 95 % by nearest rank, a repetition without an estimate counted as endlessly large: there when at least

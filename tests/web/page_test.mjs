@@ -66,7 +66,7 @@ function readerTree() {
   return { caret: document.getElementById('Text1').selectionStart, elementsInHeadings: document.querySelectorAll('#below-window th *').length,
     pictures: [...document.querySelectorAll('svg')].every((svg) => svg.getAttribute('role') === 'img'
       && !!svg.getAttribute('aria-label') && [...svg.querySelectorAll('text')].every((t) => t.getAttribute('aria-hidden') === 'true')),
-    statusRoles: document.querySelectorAll('[role=status]').length };
+    statusRoles: document.querySelectorAll('[role=status], output').length };
 }
 
 function classBoard() {
