@@ -30,7 +30,8 @@ TEST(NumberText, WritesPlainDecimalsWhateverTheLocale) {
         {"a half", 0.5, "0,5"}, {"hundredths", 0.03, "0,03"}, {"binary dust", 0.1 + 0.2, "0,3"},
         {"percent", 6.25, "6,25"}, {"fifteen digits", 32.0 / 3, "10,6666666666667"},
         {"large percent", 58135.29, "58135,29"}, {"no exponent", 1e15, "1000000000000000"},
-        {"the largest double", DBL_MAX, "179769313486232" + std::string(294, '0')},
+        {"the largest double", DBL_MAX, "179769313486232" + std::string(294, '0')}, {"tenths", 12345678901234.5, "12345678901234,5"},
+        {"a tie, kept even", 1000000000000005, "1000000000000000"}, {"a tie, up to even", 1000000000000015, "1000000000000020"},
         {"not a number", std::nan(""), "0"}
     };
     // clang-format on
@@ -74,7 +75,7 @@ TEST(NumberText, ReadsTheLeadingNumberOfAnyText) {
 TEST(LaunchOptions, TakesAClassCodeAndAScaleAndRefusesAnythingElse) {
     using enum LaunchOptions::Action;
     // clang-format off
-    struct Row { const char* name; std::vector<std::string_view> args; LaunchOptions::Action action; LakeCode code = 0; double scale = 1; bool fishByFish = false; };
+    struct Row { const char* name; std::vector<std::string_view> args; LaunchOptions::Action action; LakeCode code = 0; double scale = 1; bool fishByFish = false; Trick trick = Trick::None; };
     const Row rows[] = {
         {"nothing", {}, Run}, {"a code", {"--lago", "9"}, Run, 9}, {"fish by fish", {"--pesce-per-pesce", "--lago=5"}, Run, 5, 1, true},
         {"fish by fish twice", {"--pesce-per-pesce", "--pesce-per-pesce"}, Refuse}, {"a code after =", {"--lago=100000"}, Run, 100000},
@@ -89,7 +90,9 @@ TEST(LaunchOptions, TakesAClassCodeAndAScaleAndRefusesAnythingElse) {
         {"two decimals", {"--scala=4.00"}, Run, 0, 4}, {"below one", {"--scala", "0,9"}, Refuse},
         {"above four", {"--scala=4,01"}, Refuse}, {"comma alone", {"--scala=2,"}, Refuse},
         {"three decimals", {"--scala=1,255"}, Refuse}, {"exponent", {"--scala", "1e0"}, Refuse},
-        {"scale missing", {"--scala"}, Refuse}, {"scale twice", {"--scala=2", "--scala=2"}, Refuse}
+        {"scale missing", {"--scala"}, Refuse}, {"scale twice", {"--scala=2", "--scala=2"}, Refuse}, {"the smallest scale", {"--scala=1"}, Run},
+        {"a trick", {"--trucco", "marche-perse"}, Run, 0, 1, true, Trick::LostMarks}, {"an unknown trick", {"--trucco=x"}, Refuse},
+        {"a trick twice", {"--trucco=nuovi-arrivi", "--trucco=nuovi-arrivi"}, Refuse}
     };
     // clang-format on
     for (const Row& row : rows) {
@@ -101,7 +104,7 @@ TEST(LaunchOptions, TakesAClassCodeAndAScaleAndRefusesAnythingElse) {
                 << got.refusal;
             continue;
         }
-        EXPECT_EQ(got.settings, (ExerciseSettings{row.code ? std::optional(row.code) : std::nullopt, row.fishByFish}));
+        EXPECT_EQ(got.settings, (ExerciseSettings{row.code ? std::optional(row.code) : std::nullopt, row.fishByFish, row.trick}));
         EXPECT_EQ(got.scale, row.scale);
     }
     EXPECT_NE(parseCommandLine({"--lago", "0042"}).refusal.find("senza zeri iniziali"), std::string::npos);
@@ -110,6 +113,7 @@ TEST(LaunchOptions, TakesAClassCodeAndAScaleAndRefusesAnythingElse) {
     EXPECT_EQ(std::string(helpText()).find_first_of("\"'"), std::string::npos) << "straight quotes in --help";
     EXPECT_EQ(windowTitle({}), "Stima della popolazione di un lago");
     EXPECT_EQ(windowTitle({37, true}), "Stima della popolazione di un lago, lago della classe 37, pesce per pesce");
+    EXPECT_EQ(studentsQuery({5, true, Trick::Newcomers}) + studentsQuery({5, true}), "?lago=5&trucco=nuovi-arrivi?lago=5&pesce-per-pesce");
 }
 
 // The page's address: the class code, the fish-by-fish draw and the teacher's view, and the line that says so.
