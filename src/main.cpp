@@ -77,8 +77,8 @@ int main(int argc, char* argv[]) {
     const auto seeds = ricattura::makeSeedSource(options.settings.code);
     ricattura::SeededRandomSource random(*seeds);
     ricattura::ExerciseWindow form(ricattura::windowTitle(options.settings));
-    ricattura::ExerciseController controller(form, random, [] { QApplication::quit(); },
-                                             ricattura::recaptureRule(options.settings));
+    ricattura::ExerciseController controller(
+        form, random, [] { QApplication::quit(); }, ricattura::recaptureRule(options.settings));
     form.setClickHandler([&controller](ricattura::Button b) { controller.click(b); });
     form.show();
     controller.start();

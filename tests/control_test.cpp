@@ -51,7 +51,8 @@ protected:
 TEST_F(ExerciseTest, PlaysTheWorkedExampleFromLakeToVerdictThenRestartsAndEnds) {
     expectFreshExercise();
     step(CreateLake, testing::lakeDraws(40, 20, 25, 0.75), {{CaptureHaul, true}, {Restart, true}, {CreateLake, false}});
-    EXPECT_EQ(std::tuple(s(), random.reseeds, view.text(TrueSize)), std::tuple(SimulationState{.trueSize = 33600}, 1, ""))
+    EXPECT_EQ(std::tuple(s(), random.reseeds, view.text(TrueSize)),
+              std::tuple(SimulationState{.trueSize = 33600}, 1, ""))
         << "a lake grows from a fresh seed and hides its population";
     for (int haul = 1; haul <= 3; ++haul) {
         view.type("999");  // each haul overwrites whatever was typed
@@ -68,15 +69,15 @@ TEST_F(ExerciseTest, PlaysTheWorkedExampleFromLakeToVerdictThenRestartsAndEnds) 
     EXPECT_FALSE(controller.estimateShown());
     step(EstimatePopulation, {}, {{Compare, true}, {EstimatePopulation, false}});
     EXPECT_EQ(view.focused, Compare) << "on to step 7, not back to the hauls";
-    const auto& hauls = controller.hauls();
-    EXPECT_EQ(std::count_if(hauls.begin(), hauls.end(), [](const HaulRecord& h) { return h.recapture; }), 4);
+    EXPECT_EQ(std::ranges::count(controller.hauls(), true, &HaulRecord::recapture), 4) << "hauls logged by kind";
     EXPECT_EQ(view.text(Estimate), "31500");  // 420 x 300 / 4
     EXPECT_EQ(controller.estimateShown(), (EstimateMade{s(), 4, {}}));
     EXPECT_FALSE(controller.compared());
     step(Compare, {}, {});
     EXPECT_TRUE(controller.compared());
-    EXPECT_EQ(view.announced, "Non male! La stima ottenuta è accurata. Numero reale 33600. Errore -2100. Errore "
-                              "percentuale 6,25 per cento.");
+    EXPECT_EQ(view.announced,
+              "Non male! La stima ottenuta è accurata. Numero reale 33600. Errore -2100. Errore "
+              "percentuale 6,25 per cento.");
     step(Compare, {}, {});
     EXPECT_EQ(view.announced, "") << "nothing changed, nothing to say";
 
@@ -91,8 +92,9 @@ TEST_F(ExerciseTest, PlaysTheWorkedExampleFromLakeToVerdictThenRestartsAndEnds) 
           {Restart, false}});
     expectFreshExercise();
     EXPECT_EQ(view.focused, CreateLake);
-    EXPECT_EQ(view.announced, "Per iniziare la simulazione premi il bottone 1, Crea un lago. Sarà creato un lago ideale e, "
-                              "dentro di esso, una popolazione di pesci.");
+    EXPECT_EQ(view.announced,
+              "Per iniziare la simulazione premi il bottone 1, Crea un lago. Sarà creato un lago ideale e, "
+              "dentro di esso, una popolazione di pesci.");
     controller.click(Exit);
     EXPECT_EQ(exits, 1);
 }

@@ -104,7 +104,8 @@ TEST(LaunchOptions, TakesAClassCodeAndAScaleAndRefusesAnythingElse) {
                 << got.refusal;
             continue;
         }
-        EXPECT_EQ(got.settings, (ExerciseSettings{row.code ? std::optional(row.code) : std::nullopt, row.fishByFish, row.trick}));
+        EXPECT_EQ(got.settings,
+                  (ExerciseSettings{row.code ? std::optional(row.code) : std::nullopt, row.fishByFish, row.trick}));
         EXPECT_EQ(got.scale, row.scale);
     }
     EXPECT_NE(parseCommandLine({"--lago", "0042"}).refusal.find("senza zeri iniziali"), std::string::npos);
@@ -113,7 +114,8 @@ TEST(LaunchOptions, TakesAClassCodeAndAScaleAndRefusesAnythingElse) {
     EXPECT_EQ(std::string(helpText()).find_first_of("\"'"), std::string::npos) << "straight quotes in --help";
     EXPECT_EQ(windowTitle({}), "Stima della popolazione di un lago");
     EXPECT_EQ(windowTitle({37, true}), "Stima della popolazione di un lago, lago della classe 37, pesce per pesce");
-    EXPECT_EQ(studentsQuery({5, true, Trick::Newcomers}) + studentsQuery({5, true}), "?lago=5&trucco=nuovi-arrivi?lago=5&pesce-per-pesce");
+    EXPECT_EQ(studentsQuery({5, true, Trick::Newcomers}) + studentsQuery({5, true}),
+              "?lago=5&trucco=nuovi-arrivi?lago=5&pesce-per-pesce");
 }
 
 // The page's address: the class code, the fish-by-fish draw and the teacher's view, and the line that says so.
@@ -161,10 +163,9 @@ TEST(Layout, KeepsItsLabelsBesideTheirBoxesAndConvertsBothEdgesToPixels) {
     EXPECT_EQ(toPixels({7, 8, 7, 7}), (PixelRect{0, 1, 1, 0}));          // each edge to its nearest pixel
     int next = 0;
     for (const ControlRef& c : controlsInTabOrder()) {
-        const auto kind = c.kind;
-        EXPECT_EQ(kind == ControlRef::Kind::Button ? kButtons[c.index].tabIndex
-                  : kind == ControlRef::Kind::Box  ? kBoxes[c.index].tabIndex
-                                                   : kLabels[c.index].tabIndex,
+        EXPECT_EQ(c.kind == ControlRef::Kind::Button ? kButtons[c.index].tabIndex
+                  : c.kind == ControlRef::Kind::Box  ? kBoxes[c.index].tabIndex
+                                                     : kLabels[c.index].tabIndex,
                   next++);
     }
     EXPECT_EQ(next, 29) << "every tab index once";

@@ -34,8 +34,8 @@ public:
     std::array<std::string, kFieldCount> texts{};
     std::array<bool, kButtonCount> enabled = enabledAtStart();
     std::vector<Switch> switches;
-    std::string announced;           // the last words spoken
-    std::optional<Button> focused;   // where the exercise last put the focus
+    std::string announced;          // the last words spoken
+    std::optional<Button> focused;  // where the exercise last put the focus
 };
 
 // Hands out the draws a test scripts; a draw beyond them gives 0 and is counted.

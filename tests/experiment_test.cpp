@@ -16,9 +16,10 @@ namespace {
 
 using enum Variant;
 
+// clang-format off
 const EstimateMade kWorked{{.hauls = 9, .caught = 300, .marked = 300, .recaptured = 600, .markedRecaptured = 6,
-                            .markedShare = 0.0089, .trueSize = 33600, .estimate = 30000},
-                           6, {}};
+                            .markedShare = 0.0089, .trueSize = 33600, .estimate = 30000}, 6, {}};
+// clang-format on
 
 int within25(const StrategyOutcome& o) { return o.verdicts[0] + o.verdicts[1] + o.verdicts[2]; }
 
@@ -33,7 +34,8 @@ TEST(RepeatedExperiment, RepeatsTheEstimateShownOnTheSameDrawsUnderBothRules) {
     const auto strategies = variantsOf(kWorked);
     EXPECT_EQ(std::tuple(strategies[1].marked, strategies[1].hauls, strategies[2].marked, strategies[2].hauls),
               std::tuple(600.0, 6, 300.0, 12));
-    EXPECT_EQ(variantsOf({{.marked = 700, .trueSize = 1000}, 3, {}})[1].marked, 1000) << "never more than the lake holds";
+    EXPECT_EQ(variantsOf({{.marked = 700, .trueSize = 1000}, 3, {}})[1].marked, 1000)
+        << "never more than the lake holds";
     for (std::size_t v = 0; v < kVariantCount; ++v) {
         SCOPED_TRACE(variantName(Variant(v)));
         for (const ExperimentBlock& block : e.blocks) {
@@ -68,8 +70,8 @@ TEST(RepeatedExperiment, ARealLakeRewardsMarkingAsMuchAsFishing) {
         SeededRandomSource ruleDraws(seed), lakeDraws(seed);
         const ExperimentBlock rule = repeatStrategies({row.trueSize, strategies, kMarkedShare}, ruleDraws);
         const ExperimentBlock lake = repeatStrategies({row.trueSize, strategies, kFishByFish}, lakeDraws);
-        const auto [base, marked, hauls] = std::tuple(within25(lake.outcomes[0]), within25(lake.outcomes[1]),
-                                                      within25(lake.outcomes[2]));
+        const auto [base, marked, hauls] =
+            std::tuple(within25(lake.outcomes[0]), within25(lake.outcomes[1]), within25(lake.outcomes[2]));
         EXPECT_GT(marked, base + 80) << "of 1000";
         EXPECT_NEAR(marked, hauls, 30);
         EXPECT_NEAR(lake.outcomes[1].meanMarkedRecaptured, 2 * lake.outcomes[0].meanMarkedRecaptured,
@@ -94,8 +96,9 @@ TEST(RepeatedExperiment, EachTrickMovesTheMedianItsWay) {
             SCOPED_TRACE(std::string(row.name) + " in a lake of " + std::to_string(int(trueSize)));
             FixedSeed seed(7);
             SeededRandomSource random(seed);
-            const RepeatedExperiment e{
-                trueSize, 0, 0, {repeatStrategies({trueSize, {strategy, strategy, strategy}, {true, row.trick}}, random)}};
+            RepeatedExperiment e;
+            e.trueSize = trueSize;
+            e.blocks = {repeatStrategies({trueSize, {strategy, strategy, strategy}, {true, row.trick}}, random)};
             const double ratio = *e.blocks[0].outcomes[0].median / trueSize;
             EXPECT_EQ(trickEffect(e), row.effect) << ratio;
             EXPECT_TRUE(ratio > row.low && ratio < row.high) << ratio;
@@ -114,7 +117,8 @@ TEST(RepeatedExperiment, ShowsTheMiddleOnlyWhereNearlyEveryRepetitionGaveAnEstim
         const StrategyOutcome& o = block.outcomes[0];
         EXPECT_EQ(o.withoutEstimate, without);
         EXPECT_EQ(o.high.has_value(), without == 1) << "39 of 40 is 97,5 %";
-        EXPECT_EQ(std::tuple(o.median, o.low, o.meanMarkedRecaptured), std::tuple(1000, 1000, (40 - without) * 10 / 40.0));
+        EXPECT_EQ(std::tuple(o.median, o.low, o.meanMarkedRecaptured),
+                  std::tuple(1000, 1000, (40 - without) * 10 / 40.0));
         EXPECT_EQ(middleText(o), without == 1 ? "fra 1000 e 1000" : "non si può dire, 2 prove su 1000 senza stima");
     }
 }
@@ -140,12 +144,15 @@ TEST(ExperimentWords, SayWhatRanInTheWindowsWords) {
         o.meanHauls = row.meanHauls;
         EXPECT_EQ(strategyText(o, e), row.text);
     }
-    EXPECT_EQ(frequencyText(144) + "; " + beyondText(21, 100000), "144 su 1000; 21 stime oltre 100000, fuori dal grafico");
+    EXPECT_EQ(frequencyText(144) + "; " + beyondText(21, 100000),
+              "144 su 1000; 21 stime oltre 100000, fuori dal grafico");
     std::string bands;
     for (std::size_t v = 0; v < kVerdictCount; ++v) bands += verdictBand(Verdict(v)) + "; ";
-    EXPECT_EQ(bands, "sotto il 5\u00a0%; da 5 a meno di 10\u00a0%; da 10 a meno di 25\u00a0%; da 25 a meno di 50\u00a0%; "
-                     "50\u00a0% o più; ");
-    for (const auto& [span, step] : {std::pair{0.3, 0.5}, {1.0, 1.0}, {1.5, 2.0}, {3.0, 5.0}, {7.0, 10.0}, {23.0, 50.0}})
+    EXPECT_EQ(bands,
+              "sotto il 5\u00a0%; da 5 a meno di 10\u00a0%; da 10 a meno di 25\u00a0%; da 25 a meno di 50\u00a0%; "
+              "50\u00a0% o più; ");
+    for (const auto& [span, step] :
+         {std::pair{0.3, 0.5}, {1.0, 1.0}, {1.5, 2.0}, {3.0, 5.0}, {7.0, 10.0}, {23.0, 50.0}})
         EXPECT_EQ(niceStep(span), step) << span;
     EXPECT_EQ(axisTicks(120), (std::vector<double>{0, 50, 100}));
     EXPECT_EQ(std::tuple(median({4, 1, 3, 10}), median({})), std::tuple(3.5, std::nullopt));
@@ -182,11 +189,13 @@ TEST(ClassBoard, ReadsWholeNumbersAndNeverSplitsOneInTwo) {
     std::string many;
     for (int i = 1; i <= 503; ++i) many += (i == 2 ? "x" : std::to_string(i)) + ";";
     const ClassEntries capped = parseClassEntries(many);
-    EXPECT_EQ(std::tuple(capped.estimates.size() + capped.notUnderstood.size(), capped.ignored, capped.estimates.back()),
-              std::tuple(kMaxClassEntries, 3U, 500.0));
-    EXPECT_EQ(classSummary(parseClassEntries("40000 30000 - abc")),
-              "Stime lette 2. Mediana della classe 35000. Gruppi senza stima 1. Voci non comprese 1, elencate qui sotto. "
-              "Correggetele e disegnate di nuovo.");
+    EXPECT_EQ(
+        std::tuple(capped.estimates.size() + capped.notUnderstood.size(), capped.ignored, capped.estimates.back()),
+        std::tuple(kMaxClassEntries, 3U, 500.0));
+    EXPECT_EQ(
+        classSummary(parseClassEntries("40000 30000 - abc")),
+        "Stime lette 2. Mediana della classe 35000. Gruppi senza stima 1. Voci non comprese 1, elencate qui sotto. "
+        "Correggetele e disegnate di nuovo.");
     EXPECT_EQ(notUnderstoodText({"12 500", "Un solo numero."}), "Hai scritto 12 500. Un solo numero.");
     EXPECT_EQ(bandCounts({100, 104.9, 95, 110, 125, 150, 49}, 100), (std::array<int, kVerdictCount>{2, 1, 1, 1, 2}));
 }

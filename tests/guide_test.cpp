@@ -170,10 +170,10 @@ Facts programFacts() {
         if (band > 0) facts["soglia-" + std::to_string(band)] = std::to_string(error);
         facts["giudizio-" + std::to_string(++band)] = view.text(Field::Instructions);
     }
-    LakeCode low = 0, high = 0;
+    LakeCode low = 0;
     while (!parseLakeCode(std::to_string(low))) ++low;
-    for (high = low; parseLakeCode(std::to_string(high + 1)); ++high) {
-    }
+    LakeCode high = low;
+    while (parseLakeCode(std::to_string(high + 1))) ++high;
     facts.insert({{"codice-min", std::to_string(low)}, {"codice-max", std::to_string(high)}});
     for (std::size_t t = 1; t < kTrickCount; ++t) facts["trucco-" + std::to_string(t)] = trickName(Trick(t));
     addTestedCodes(facts);

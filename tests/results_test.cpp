@@ -106,14 +106,14 @@ TEST(ResultCode, SaysWhyAStrategyCannotBeReplayedOrHasNoCode) {
 }
 
 TEST(ResultSheet, WritesTheProportionWithTheExercisesNumbers) {
+    // clang-format off
     const EstimateMade made{{.hauls = 9, .caught = 300, .marked = 300, .recaptured = 420, .markedRecaptured = 4,
-                             .trueSize = 33600, .estimate = 31500},
-                            6, {}};
+                             .trueSize = 33600, .estimate = 31500}, 6, {}};
+    // clang-format on
     const auto sheet = resultSheet(made, {40, 20, 25, 33600}, {42}, readResultCode("42-3-300-6-K"));
     auto value = [&](const std::string& label) {
-        for (const SheetLine& line : sheet)
-            if (line.label == label) return line.value;
-        return std::string("missing");
+        const auto line = std::ranges::find(sheet, label, &SheetLine::label);
+        return line == sheet.end() ? std::string("missing") : line->value;
     };
     EXPECT_EQ(value("La proporzione"), "M : N = m : n, cioè 300 : N = 4 : 420, quindi N = 420 × 300 : 4 ≈ 31500");
     EXPECT_EQ(value("Il lago"), "40 ettari, 20 kg di pesce per ettaro, pesci di 25 grammi in media");
@@ -124,12 +124,14 @@ TEST(ResultSheet, WritesTheProportionWithTheExercisesNumbers) {
 TEST(DataFiles, OpenInAnItalianSpreadsheetAsTheyAre) {
     EXPECT_EQ(spreadsheetFile({{"Tipo", "Stima"}, {"a;b", "12,5"}, {"\"x\"", "3"}}),
               "\xEF\xBB\xBFTipo;Stima\r\n\"a;b\";\"12,5\"\r\n\"\"\"x\"\"\";3\r\n");
-    const std::vector<HaulRecord> hauls{{false, {}, {.hauls = 1, .caught = 50, .marked = 50}},
-                                        {true, {.hauls = 1, .caught = 50}, {.hauls = 2, .caught = 50, .recaptured = 60,
-                                                                            .markedRecaptured = 1.23456}}};
-    EXPECT_EQ(spreadsheetFile(haulsRows(hauls)), "\xEF\xBB\xBF" "Cala;Tipo;Pesci presi;Marcati presi;Totale catturati;Totale ricatturati;"
-                                "Totale ricatturati marcati;Numero di cale\r\n1;cattura;50;;50;0;0;1\r\n"
-                                "2;ricattura;60;\"1,2346\";50;60;\"1,2346\";2\r\n");
+    const std::vector<HaulRecord> hauls{
+        {false, {}, {.hauls = 1, .caught = 50, .marked = 50}},
+        {true, {.hauls = 1, .caught = 50}, {.hauls = 2, .caught = 50, .recaptured = 60, .markedRecaptured = 1.23456}}};
+    EXPECT_EQ(spreadsheetFile(haulsRows(hauls)),
+              "\xEF\xBB\xBF"
+              "Cala;Tipo;Pesci presi;Marcati presi;Totale catturati;Totale ricatturati;"
+              "Totale ricatturati marcati;Numero di cale\r\n1;cattura;50;;50;0;0;1\r\n"
+              "2;ricattura;60;\"1,2346\";50;60;\"1,2346\";2\r\n");
     const EstimateMade made = play({4242}, 3, "150", {8});
     const std::string file = studentFile(hauls, made, kMarkedShare);
     EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 3 + 1 + 1 + 2 * 3 * kRepetitions)

@@ -36,8 +36,7 @@ TEST(Steps, PointTheStudentToTheButtonsTheySwitchedOn) {
     const Row rows[] = {
         {"lake", [&] { createLake(state, view, random); }, {"40 ettari", "20 kg", "25 grammi"}},
         {"capture", [&] { captureHaul(state, view, random); }, {"bottone 2"}},
-        {"mark", [&] { markFish(state, view); }, {"marcati 100 individui"}},
-        {"release", [&] { releaseMarked(view); }, {}},
+        {"mark", [&] { markFish(state, view); }, {"marcati 100 individui"}}, {"release", [&] { releaseMarked(view); }, {}},
         {"recapture", [&] { recaptureHaul(state, view, random, kMarkedShare); }, {"bottone 5"}},
         {"no estimate", [&] { estimatePopulation(state, view); }, {"bottone 5", "Riparti"}},
         {"estimate", [&] { state.markedRecaptured = 3; estimatePopulation(state, view); }, {"n x M / m"}}
@@ -50,7 +49,8 @@ TEST(Steps, PointTheStudentToTheButtonsTheySwitchedOn) {
         std::vector<std::string> says = row.says;
         for (const auto& [button, on] : view.switches)
             if (on && button != Restart) says.push_back("bottone " + std::to_string(indexOf(button) + 1));
-        for (const std::string& words : says) EXPECT_NE(view.text(Instructions).find(words), std::string::npos) << words;
+        for (const std::string& words : says)
+            EXPECT_NE(view.text(Instructions).find(words), std::string::npos) << words;
     }
     EXPECT_TRUE(random.spentExactly());
 }
@@ -166,7 +166,8 @@ TEST(Hypergeometric, DrawsTheLawOfFishTakenOneByOne) {
         const double sampleMean = sum / kHauls, sampleVariance = squares / kHauls - sampleMean * sampleMean;
         EXPECT_NEAR(sampleMean, mean, 4 * std::sqrt(variance / kHauls));  // four standard errors
         EXPECT_NEAR(sampleVariance, variance, 0.05 * variance + 1e-9);
-        EXPECT_TRUE(lowest >= std::max(0.0, row.caught - (row.fish - row.marked)) && highest <= std::min(row.caught, row.marked));
+        EXPECT_TRUE(lowest >= std::max(0.0, row.caught - (row.fish - row.marked)) &&
+                    highest <= std::min(row.caught, row.marked));
     }
     EXPECT_EQ(hypergeometricDraw(0, 10, 4, 5), 0);  // the first count whose chance is not negligible
     EXPECT_EQ(hypergeometricDraw(std::nextafter(1.0, 0.0), 10, 4, 5), 4);

@@ -26,8 +26,7 @@ class ExerciseController {
 public:
     using ExitRequest = std::function<void()>;
 
-    ExerciseController(MainView& view, RandomSource& random, ExitRequest exit,
-                       RecaptureRule rule = kMarkedShare);
+    ExerciseController(MainView& view, RandomSource& random, ExitRequest exit, RecaptureRule rule = kMarkedShare);
 
     // Run once the window stands in its initial state: writes the opening instructions and speaks them.
     void start();

@@ -13,7 +13,8 @@ namespace {
 // A whole number of any size, in 32-bit limbs from the least significant.
 class Whole {
 public:
-    explicit Whole(std::uint64_t value) : limbs_{static_cast<std::uint32_t>(value), static_cast<std::uint32_t>(value >> 32)} {}
+    explicit Whole(std::uint64_t value)
+        : limbs_{static_cast<std::uint32_t>(value), static_cast<std::uint32_t>(value >> 32)} {}
 
     void multiplyBy(std::uint32_t factor) {
         std::uint64_t carry = 0;
@@ -80,10 +81,14 @@ std::uint64_t roundedQuotient(Whole numerator, Whole denominator) {
 // The value times 10^shift, rounded to a whole number: value = mantissa x 2^binary.
 std::uint64_t scaled(std::uint64_t mantissa, int binary, int shift) {
     Whole numerator(mantissa), denominator(1);
-    if (binary >= 0) numerator.shiftLeft(binary);
-    else denominator.shiftLeft(-binary);
-    if (shift > 0) numerator.multiplyByPowerOfTen(shift);
-    else denominator.multiplyByPowerOfTen(-shift);
+    if (binary >= 0)
+        numerator.shiftLeft(binary);
+    else
+        denominator.shiftLeft(-binary);
+    if (shift > 0)
+        numerator.multiplyByPowerOfTen(shift);
+    else
+        denominator.multiplyByPowerOfTen(-shift);
     return roundedQuotient(numerator, denominator);
 }
 

@@ -187,8 +187,10 @@ std::string studentsQuery(const ExerciseSettings& settings) {
     std::string query;
     auto add = [&query](const std::string& part) { query += (query.empty() ? "?" : "&") + part; };
     if (settings.code) add("lago=" + std::to_string(*settings.code));
-    if (settings.trick != Trick::None) add("trucco=" + std::string(trickName(settings.trick)));
-    else if (settings.fishByFish) add("pesce-per-pesce");
+    if (settings.trick != Trick::None)
+        add("trucco=" + std::string(trickName(settings.trick)));
+    else if (settings.fishByFish)
+        add("pesce-per-pesce");
     return query;
 }
 
@@ -216,7 +218,8 @@ PageAddress readPageAddress(const AddressParameter& parameter) {
             address.settings.fishByFish = true;
         } else {
             address.warning = true;
-            add(quoted(*trick) + " non è un trucco di Ricattura, quindi l’esercizio continua senza trucco. " + kKnownTricks);
+            add(quoted(*trick) + " non è un trucco di Ricattura, quindi l’esercizio continua senza trucco. " +
+                kKnownTricks);
         }
     }
     if (address.settings.trick != Trick::None)

@@ -57,8 +57,8 @@ struct DotPlot {
 DotPlot dotPlot(const std::vector<double>& estimates, std::optional<double> trueSize);
 
 // The words shown with the class's results, every number in Italian notation.
-std::string classSummary(const ClassEntries& entries);  // how many were read, the median, what was left out
+std::string classSummary(const ClassEntries& entries);      // how many were read, the median, what was left out
 std::string notUnderstoodText(const NotUnderstood& entry);  // «Hai scritto 12 500. Un solo numero …»
-std::string revealText(double trueSize);                   // «Il numero reale di pesci è 38226.»
+std::string revealText(double trueSize);                    // «Il numero reale di pesci è 38226.»
 
 }  // namespace ricattura

@@ -15,7 +15,7 @@ std::string variantName(Variant variant);  // "Il doppio dei pesci marcati"
 // What a strategy actually ran, in the window's words: "354 pesci marcati e 8 cale di ricattura.", and what limited
 // it: a catch too small to mark that many, a lake too small, a guard that stopped the hauls.
 std::string strategyText(const StrategyOutcome& outcome, const RepeatedExperiment& experiment);
-std::string strategyShort(const Strategy& strategy);  // "354 pesci marcati, 8 cale di ricattura", for a picture
+std::string strategyShort(const Strategy& strategy);     // "354 pesci marcati, 8 cale di ricattura", for a picture
 std::string frequencyText(int count);                    // "144 su 1000"
 std::string meanText(double value);                      // "7,9": to the tenth
 std::string medianText(const StrategyOutcome& outcome);  // "50829", or "nessuna"

@@ -97,7 +97,8 @@ ExperimentBlock repeatStrategies(const RepetitionPlan& plan, RandomSource& rando
         for (double& d : draws) d = random.draw();
         for (std::size_t v = 0; v < kVariantCount; ++v) {
             StrategyOutcome& o = block.outcomes[v];
-            SimulationState lake{.marked = o.strategy.marked, .markedShare = o.strategy.marked / plan.trueSize,
+            SimulationState lake{.marked = o.strategy.marked,
+                                 .markedShare = o.strategy.marked / plan.trueSize,
                                  .trueSize = plan.trueSize};
             ReplayedDraws hauls(draws);
             for (int haul = 0; haul < o.strategy.hauls && !lakeNearlyEmpty(lake, plan.rule); ++haul)
@@ -161,8 +162,8 @@ RepeatedExperiment repeatExercise(const EstimateMade& made, RecaptureRule rule,
     for (std::size_t b = 0; b < rules.size(); ++b) {
         FixedSeed seed(exerciseSeed(made, rule));  // the same draws for every block
         SeededRandomSource random(seed);
-        experiment.blocks.push_back(repeatStrategies({experiment.trueSize, strategies, rules[b]}, random,
-                                                     records ? &(*records)[b] : nullptr));
+        experiment.blocks.push_back(
+            repeatStrategies({experiment.trueSize, strategies, rules[b]}, random, records ? &(*records)[b] : nullptr));
     }
     experiment.histogram = histogramOf(experiment);
     for (ExperimentBlock& block : experiment.blocks) countBins(block, experiment.histogram);

@@ -53,8 +53,12 @@ std::vector<std::vector<std::string>> codesTable(const ClassResults& results, st
     std::vector<std::vector<std::string>> rows;
     for (const CodeResult& c : results.codes) {
         const SimulationState& s = c.made.state;
-        std::vector<std::string> row{c.text, std::to_string(c.students), decimalText(s.marked), decimalText(s.recaptured),
-                                     decimalText(s.markedRecaptured), decimalText(s.estimate)};
+        std::vector<std::string> row{c.text,
+                                     std::to_string(c.students),
+                                     decimalText(s.marked),
+                                     decimalText(s.recaptured),
+                                     decimalText(s.markedRecaptured),
+                                     decimalText(s.estimate)};
         if (trueSize) {
             const auto judged = judgement(s.estimate, *trueSize);
             row.insert(row.end(), judged.begin(), judged.end());
@@ -65,8 +69,8 @@ std::vector<std::vector<std::string>> codesTable(const ClassResults& results, st
 }
 
 std::string classResultsFile(const ClassResults& results, std::optional<double> trueSize) {
-    std::vector<std::vector<std::string>> rows{{"Codice", "Studenti", "Pesci marcati (M)", "Ricatturati (n)",
-                                                "Ricatturati marcati (m)", "Stima"}};
+    std::vector<std::vector<std::string>> rows{
+        {"Codice", "Studenti", "Pesci marcati (M)", "Ricatturati (n)", "Ricatturati marcati (m)", "Stima"}};
     if (trueSize) rows[0].insert(rows[0].end(), {"Errore", "Errore percentuale", "Giudizio"});
     for (auto& row : codesTable(results, trueSize)) rows.push_back(row);
     for (double estimate : results.plainEstimates) {

@@ -23,7 +23,7 @@ struct CodeResult {
 // obtained; a code with a wrong check letter, from another class lake, or whose strategy the lake cannot give, listed
 // as not understood with why.
 struct ClassResults {
-    ClassEntries entries;  // every estimate, the codes' included, once for each student who sent it
+    ClassEntries entries;                // every estimate, the codes' included, once for each student who sent it
     std::vector<double> plainEstimates;  // those typed as plain numbers
     std::vector<CodeResult> codes;
 };

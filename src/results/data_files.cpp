@@ -39,16 +39,15 @@ std::string spreadsheetFile(const std::vector<std::vector<std::string>>& rows) {
 }
 
 Rows haulsRows(const std::vector<HaulRecord>& hauls) {
-    Rows rows{{"Cala", "Tipo", "Pesci presi", "Marcati presi", "Totale catturati",
-                                                "Totale ricatturati", "Totale ricatturati marcati", "Numero di cale"}};
+    Rows rows{{"Cala", "Tipo", "Pesci presi", "Marcati presi", "Totale catturati", "Totale ricatturati",
+               "Totale ricatturati marcati", "Numero di cale"}};
     for (std::size_t h = 0; h < hauls.size(); ++h) {
         const SimulationState &before = hauls[h].before, &after = hauls[h].after;
         const bool recapture = hauls[h].recapture;
         rows.push_back({std::to_string(h + 1), recapture ? "ricattura" : "cattura",
                         number(recapture ? after.recaptured - before.recaptured : after.caught - before.caught),
-                        recapture ? number(after.markedRecaptured - before.markedRecaptured) : "",
-                        number(after.caught), number(after.recaptured), number(after.markedRecaptured),
-                        number(after.hauls)});
+                        recapture ? number(after.markedRecaptured - before.markedRecaptured) : "", number(after.caught),
+                        number(after.recaptured), number(after.markedRecaptured), number(after.hauls)});
     }
     return rows;
 }
@@ -56,9 +55,8 @@ Rows haulsRows(const std::vector<HaulRecord>& hauls) {
 Rows repetitionsRows(const EstimateMade& made, RecaptureRule rule) {
     std::vector<std::vector<RepetitionRecord>> records;
     const RepeatedExperiment e = repeatExercise(made, rule, &records);
-    Rows rows{{"Gruppo di barre", "Strategia", "Ripetizione", "Pesci marcati",
-                                                "Cale di ricattura fatte", "Ricatturati", "Ricatturati marcati",
-                                                "Stima", "Errore percentuale", "Giudizio"}};
+    Rows rows{{"Gruppo di barre", "Strategia", "Ripetizione", "Pesci marcati", "Cale di ricattura fatte", "Ricatturati",
+               "Ricatturati marcati", "Stima", "Errore percentuale", "Giudizio"}};
     for (std::size_t b = 0; b < records.size(); ++b)
         for (const RepetitionRecord& r : records[b]) {
             const StrategyOutcome& o = e.blocks[b].outcomes[static_cast<std::size_t>(r.variant)];
@@ -66,7 +64,8 @@ Rows repetitionsRows(const EstimateMade& made, RecaptureRule rule) {
             rows.push_back({blockTitle(e.blocks[b].rule), variantName(r.variant), std::to_string(r.repetition),
                             number(o.strategy.marked), number(r.hauls), number(r.recaptured),
                             number(r.markedRecaptured), r.estimate ? number(*r.estimate) : "",
-                            r.estimate ? number(error) : "", r.estimate ? verdictName(verdictFor(error)) : "nessuna stima"});
+                            r.estimate ? number(error) : "",
+                            r.estimate ? verdictName(verdictFor(error)) : "nessuna stima"});
         }
     return rows;
 }
@@ -77,7 +76,8 @@ std::string studentFile(const std::vector<HaulRecord>& hauls, const std::optiona
     if (shown) {
         rows.emplace_back();
         Rows repetitions = repetitionsRows(*shown, rule);
-        rows.insert(rows.end(), std::make_move_iterator(repetitions.begin()), std::make_move_iterator(repetitions.end()));
+        rows.insert(rows.end(), std::make_move_iterator(repetitions.begin()),
+                    std::make_move_iterator(repetitions.end()));
     }
     return spreadsheetFile(rows);
 }

@@ -48,8 +48,10 @@ std::string writeResultCode(const ResultCode& code) {
     std::string body = std::to_string(code.classCode) + kSeparator + std::to_string(code.captureHauls) + kSeparator +
                        decimalText(code.marked);
     for (int hauls : code.estimatedAt) body += kSeparator + std::to_string(hauls);
-    if (code.trick != Trick::None) body += std::string{kSeparator, kTrickLetters[static_cast<std::size_t>(code.trick)]};
-    else if (code.fishByFish) body += std::string{kSeparator, kFishByFishLetter};
+    if (code.trick != Trick::None)
+        body += std::string{kSeparator, kTrickLetters[static_cast<std::size_t>(code.trick)]};
+    else if (code.fishByFish)
+        body += std::string{kSeparator, kFishByFishLetter};
     return body + kSeparator + *checkLetter(body);
 }
 
@@ -68,7 +70,8 @@ CodeReading readResultCode(std::string_view text) {
         const char letter = fields.back()[0];
         fields.pop_back();
         const std::size_t trick = kTrickLetters.find(letter);
-        if (letter != kFishByFishLetter && (trick == std::string_view::npos || trick == 0)) return {std::nullopt, kNotACode};
+        if (letter != kFishByFishLetter && (trick == std::string_view::npos || trick == 0))
+            return {std::nullopt, kNotACode};
         code.fishByFish = true;
         if (letter != kFishByFishLetter) code.trick = Trick(trick);
     }
@@ -92,12 +95,17 @@ CodeReading readResultCode(std::string_view text) {
 
 CodeReading resultCodeOf(const EstimateMade& made, const ExerciseSettings& settings) {
     if (!settings.code)
-        return {std::nullopt, "Il codice del risultato c’è solo quando l’indirizzo ha un codice della classe. Serve "
-                              "all’insegnante per rifare il tuo esercizio sullo stesso lago."};
+        return {std::nullopt,
+                "Il codice del risultato c’è solo quando l’indirizzo ha un codice della classe. Serve "
+                "all’insegnante per rifare il tuo esercizio sullo stesso lago."};
     if (made.state.marked != std::floor(made.state.marked))
         return {std::nullopt, "Il codice del risultato vale solo per un numero intero di pesci marcati."};
-    ResultCode code{*settings.code, made.captureHauls(), made.state.marked, made.earlierEstimates,
-                    settings.fishByFish || settings.trick != Trick::None, settings.trick};
+    ResultCode code{*settings.code,
+                    made.captureHauls(),
+                    made.state.marked,
+                    made.earlierEstimates,
+                    settings.fishByFish || settings.trick != Trick::None,
+                    settings.trick};
     code.estimatedAt.push_back(made.recaptureHauls);
     return {code, ""};
 }

@@ -95,8 +95,8 @@ private:
         if (results.codes.empty()) return;
         jsTable(kCodes, "class-codes", "I codici degli studenti, rifatti sul lago della classe");
         jsTableRow(kCodes, true);
-        std::vector<const char*> headings{"Codice", "Studenti", "Pesci marcati\nM", "Ricatturati\nn",
-                                          "Ricatturati marcati\nm", "Stima"};
+        std::vector<const char*> headings{
+            "Codice", "Studenti", "Pesci marcati\nM", "Ricatturati\nn", "Ricatturati marcati\nm", "Stima"};
         if (trueSize) headings.insert(headings.end(), {"Errore", "Errore\npercentuale", "Giudizio"});
         for (const char* heading : headings) jsTableCell(kCodes, TableCell::ColumnHeading, heading);
         for (const auto& row : codesTable(results, trueSize)) {

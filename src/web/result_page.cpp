@@ -41,10 +41,9 @@ void hideResult() {
 void saveStudentData(const ExerciseController& exercise, const ExerciseSettings& settings) {
     const std::string name =
         "ricattura" + (settings.code ? "-lago-" + std::to_string(*settings.code) : std::string()) + ".csv";
-    jsDownload(name.c_str(),
-               studentFile(exercise.hauls(), exercise.compared() ? exercise.estimateShown() : std::nullopt,
-                           exercise.rule())
-                   .c_str());
+    jsDownload(name.c_str(), studentFile(exercise.hauls(),
+                                         exercise.compared() ? exercise.estimateShown() : std::nullopt, exercise.rule())
+                                 .c_str());
 }
 
 }  // namespace ricattura

@@ -19,9 +19,9 @@ bool showTrick(const ExerciseController& exercise, bool released) {
         return false;
     }
     jsShowSection("trick");
-    jsTrickAnswer(prediction ? ("La tua previsione è che la stima sarà " + predictionName(*prediction) + ".").c_str() : "");
+    jsTrickAnswer(prediction ? ("La tua previsione è che la stima sarà " + predictionName(*prediction) + ".").c_str()
+                             : "");
     return released && exercise.awaitingPrediction();
 }
-
 
 }  // namespace ricattura

@@ -36,14 +36,16 @@ static void printShown(const testing::FakeView& view, const std::string& focus) 
 static PageAddress addressOf(const std::string& query) {
     return readPageAddress([padded = "&" + query + "&"](std::string_view name) -> std::optional<std::string> {
         std::smatch found;
-        if (!std::regex_search(padded, found, std::regex("&" + std::string(name) + "(=([^&]*))?&"))) return std::nullopt;
+        if (!std::regex_search(padded, found, std::regex("&" + std::string(name) + "(=([^&]*))?&")))
+            return std::nullopt;
         return found[2].str();
     });
 }
 
 // The section «E se ripetessi l'esperimento?» as the page writes it: its paragraphs, each block's title, and each
 // table row's cells, headings first.
-static void printRepetitions(const EstimateMade& made, RecaptureRule rule, const std::optional<Prediction>& prediction) {
+static void printRepetitions(const EstimateMade& made, RecaptureRule rule,
+                             const std::optional<Prediction>& prediction) {
     const RepeatedExperiment e = repeatExercise(made, rule);
     std::printf("repeated\t%s\n", summaryText(e).c_str());
     if (prediction) std::printf("repeated\t%s\n", predictionText(*prediction, e).c_str());
@@ -52,10 +54,11 @@ static void printRepetitions(const EstimateMade& made, RecaptureRule rule, const
         std::printf("repeated\t%s\n", blockTitle(block.rule).c_str());
         for (std::size_t v = 0; v < kVariantCount; ++v) {
             const StrategyOutcome& o = block.outcomes[v];
-            std::printf("repeated\t%s\r\n%s", variantName(Variant(v)).c_str(), strategyText(o, e).c_str());  // CRLF: the line break inside the heading
+            std::printf("repeated\t%s\r\n%s", variantName(Variant(v)).c_str(),
+                        strategyText(o, e).c_str());  // CRLF: the line break inside the heading
             for (int count : o.verdicts) std::printf("\t%s", frequencyText(count).c_str());
-            std::printf("\t%s\t%s\t%s\t%s\n", frequencyText(o.withoutEstimate).c_str(), meanText(o.meanMarkedRecaptured).c_str(),
-                        medianText(o).c_str(), middleText(o).c_str());
+            std::printf("\t%s\t%s\t%s\t%s\n", frequencyText(o.withoutEstimate).c_str(),
+                        meanText(o.meanMarkedRecaptured).c_str(), medianText(o).c_str(), middleText(o).c_str());
         }
     }
     if (e.blocks.size() > 1) std::printf("repeated\t%s\n", differenceText(rule.trick).c_str());
@@ -65,8 +68,7 @@ static void printClassBoard(LakeCode code, const std::string& typed) {
     const ClassResults results = readClassResults(typed, code);
     const ClassEntries& entries = results.entries;
     std::printf("class\t%s\n", classSummary(entries).c_str());
-    for (const NotUnderstood& bad : entries.notUnderstood)
-        std::printf("class\t%s\n", notUnderstoodText(bad).c_str());
+    for (const NotUnderstood& bad : entries.notUnderstood) std::printf("class\t%s\n", notUnderstoodText(bad).c_str());
     const double trueSize = lakeTrueSize(code);
     std::printf("class\t%s\n", revealText(trueSize).c_str());
     const auto counts = bandCounts(entries.estimates, trueSize);
@@ -85,7 +87,6 @@ int main(int argc, char** argv) {
     std::printf("title\t%s\n", windowTitle(address.settings).c_str());
     std::printf("note\t%s\n", address.note.c_str());
     if (!address.settings.code) return 0;  // a page whose lakes grow from the clock: nothing more to expect
-    const LakeCode code = *address.settings.code;
     for (const Rgb& c : {kFormBackground, kLabelText}) std::printf("colour\trgb(%d, %d, %d)\n", c.red, c.green, c.blue);
     printRect("Form1", toPixels(kClientArea));
     for (const auto& b : kButtons) printRect(b.name, toPixels(b.rect));
@@ -93,9 +94,9 @@ int main(int argc, char** argv) {
     for (const auto& l : kLabels) printRect(l.name, toPixels(l.rect));
 
     testing::FakeView view;
-    FixedSeed seed(code);
+    FixedSeed seed(*address.settings.code);
     SeededRandomSource random(seed);
-    ExerciseController controller(view, random, [] {}, recaptureRule(address.settings));
+    ExerciseController controller(view, random, {}, recaptureRule(address.settings));
     if (address.settings.trick != Trick::None) controller.askPrediction();
     controller.start();
     std::string focus = kBoxes[0].name;
@@ -131,5 +132,5 @@ int main(int argc, char** argv) {
     const CodeReading result = resultCodeOf(made, address.settings);
     std::printf("code\t%s\n", result.code ? writeResultCode(*result.code).c_str() : result.why.c_str());
     std::printf("data\t%s\n", studentFile(controller.hauls(), made, controller.rule()).c_str());  // CRLF lines
-    if (argv[argc - 1][0] == 'b') printClassBoard(code, argv[argc - 1] + 1);
+    if (argv[argc - 1][0] == 'b') printClassBoard(*address.settings.code, argv[argc - 1] + 1);
 }
