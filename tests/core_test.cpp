@@ -109,8 +109,7 @@ TEST(LaunchOptions, TakesAClassCodeAndAScaleAndRefusesAnythingElse) {
         EXPECT_EQ(got.scale, row.scale);
     }
     EXPECT_NE(parseCommandLine({"--lago", "0042"}).refusal.find("senza zeri iniziali"), std::string::npos);
-    EXPECT_NE(parseCommandLine({"--lago"}).refusal.find("manca il codice"), std::string::npos)
-        << "the value is missing";
+    EXPECT_NE(parseCommandLine({"--lago"}).refusal.find("manca il codice"), std::string::npos);
     EXPECT_EQ(std::string(helpText()).find_first_of("\"'"), std::string::npos) << "straight quotes in --help";
     EXPECT_EQ(windowTitle({}), "Stima della popolazione di un lago");
     EXPECT_EQ(windowTitle({37, true}), "Stima della popolazione di un lago, lago della classe 37, pesce per pesce");
@@ -153,11 +152,14 @@ int right(const TwipRect& r) { return r.left + r.width; }
 
 // The table's own relations (a twip off by one there would vanish in both views' rounding), its pixels, its tab order.
 TEST(Layout, KeepsItsLabelsBesideTheirBoxesAndConvertsBothEdgesToPixels) {
-    for (std::size_t f = 1; f < kFieldCount; ++f) {  // every label but "Istruzioni" 105 short of its box, 120 lower
-        SCOPED_TRACE(kLabels[f].name);
-        EXPECT_EQ(right(kLabels[f].rect) + 105, kBoxes[f].rect.left);
-        EXPECT_EQ(kLabels[f].rect.top, kBoxes[f].rect.top + 120);
+    // Every label but "Istruzioni" 105 short of its box, 120 lower; only one box takes typing, only one holds lines.
+    for (std::size_t f = 1; f < kFieldCount; ++f) {
+        const BoxLayout& box = kBoxes[f];
+        EXPECT_EQ(std::tuple(right(kLabels[f].rect) + 105, kLabels[f].rect.top, box.editable, box.multiLine),
+                  std::tuple(box.rect.left, box.rect.top + 120, Field(f) == kEnterBox, false))
+            << box.name;
     }
+    EXPECT_EQ(std::pair(kBoxes[0].editable, kBoxes[0].multiLine), std::pair(false, true));
     EXPECT_EQ(toPixels(kClientArea), (PixelRect{0, 0, 451, 427}));
     EXPECT_EQ(toPixels(kButtons[0].rect), (PixelRect{16, 8, 200, 27}));  // 26 2/3 pixels high, rounded
     EXPECT_EQ(toPixels({7, 8, 7, 7}), (PixelRect{0, 1, 1, 0}));          // each edge to its nearest pixel
