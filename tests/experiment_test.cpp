@@ -152,7 +152,7 @@ TEST(ExperimentWords, SayWhatRanInTheWindowsWords) {
               "sotto il 5\u00a0%; da 5 a meno di 10\u00a0%; da 10 a meno di 25\u00a0%; da 25 a meno di 50\u00a0%; "
               "50\u00a0% o più; ");
     for (const auto& [span, step] :
-         {std::pair{0.3, 0.5}, {1.0, 1.0}, {1.5, 2.0}, {3.0, 5.0}, {7.0, 10.0}, {23.0, 50.0}})
+         {std::pair{0.0, 1.0}, {0.3, 0.5}, {1.0, 1.0}, {1.5, 2.0}, {3.0, 5.0}, {7.0, 10.0}, {23.0, 50.0}})
         EXPECT_EQ(niceStep(span), step) << span;
     EXPECT_EQ(axisTicks(120), (std::vector<double>{0, 50, 100}));
     EXPECT_EQ(std::tuple(median({4, 1, 3, 10}), median({})), std::tuple(3.5, std::nullopt));
