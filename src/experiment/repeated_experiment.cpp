@@ -74,6 +74,31 @@ void countBins(ExperimentBlock& block, const Histogram& h) {
     }
 }
 
+// Each strategy's lake after its recapture hauls, fewer if the lake runs low. Strategies that mark as many fish fish the
+// same lake on the same draws: it is fished once, as far as the longest of them, and each takes it as it stood after
+// its own hauls.
+void hauledLakes(const RepetitionPlan& plan, const std::vector<double>& draws,
+                 std::array<SimulationState, kVariantCount>& lakes) {
+    std::array<bool, kVariantCount> done{};
+    for (std::size_t v = 0; v < kVariantCount; ++v) {
+        if (done[v]) continue;
+        const double marked = plan.strategies[v].marked;
+        SimulationState lake{.marked = marked, .markedShare = marked / plan.trueSize, .trueSize = plan.trueSize};
+        ReplayedDraws hauls(draws);
+        for (bool waiting = true; waiting;) {
+            const bool low = lakeNearlyEmpty(lake, plan.rule);
+            waiting = false;
+            for (std::size_t w = v; w < kVariantCount; ++w) {
+                if (done[w] || plan.strategies[w].marked != marked) continue;
+                done[w] = low || lake.hauls >= plan.strategies[w].hauls;
+                if (done[w]) lakes[w] = lake;
+                waiting = waiting || !done[w];
+            }
+            if (waiting) drawRecaptureHaul(lake, hauls, plan.rule);
+        }
+    }
+}
+
 }  // namespace
 
 std::array<Strategy, kVariantCount> variantsOf(const EstimateMade& made) {
@@ -93,16 +118,13 @@ ExperimentBlock repeatStrategies(const RepetitionPlan& plan, RandomSource& rando
     // Every repetition takes the same number of draws, so that another rule run on the same stream meets the same
     // catches.
     std::vector<double> draws(at(kDrawsPerHaul * mostHauls));
+    std::array<SimulationState, kVariantCount> lakes;
     for (int r = 0; r < plan.repetitions; ++r) {
         for (double& d : draws) d = random.draw();
+        hauledLakes(plan, draws, lakes);
         for (std::size_t v = 0; v < kVariantCount; ++v) {
             StrategyOutcome& o = block.outcomes[v];
-            SimulationState lake{.marked = o.strategy.marked,
-                                 .markedShare = o.strategy.marked / plan.trueSize,
-                                 .trueSize = plan.trueSize};
-            ReplayedDraws hauls(draws);
-            for (int haul = 0; haul < o.strategy.hauls && !lakeNearlyEmpty(lake, plan.rule); ++haul)
-                drawRecaptureHaul(lake, hauls, plan.rule);
+            SimulationState& lake = lakes[v];
             o.meanHauls += lake.hauls;
             const bool estimated = applyEstimate(lake);
             if (records)
